@@ -1,0 +1,10 @@
+# Sourced by the other scripts: the build folder, and the environment Wine runs the launcher in.
+# Wine takes its ANSI code page from the locale: zh_CN.UTF-8 gives code page 936. The locale is
+# generated into the build folder, so it needs no change to the system.
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD=${BUILD:-$ROOT/build}
+export WINEPREFIX=$BUILD/wineprefix
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export LOCPATH=$BUILD/locale
+export LC_ALL=zh_CN.UTF-8

@@ -1,0 +1,4 @@
+// The game's command line and its start.
+#include "core/launch.h"
+
+void OnLaunchClicked() {}

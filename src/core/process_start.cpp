@@ -1,0 +1,50 @@
+// The launcher's start and end.
+#include "core/process_start.h"
+
+#include <windows.h>
+
+#include "core/text.h"
+#include "ui/layouts/main_window.h"
+#include "ui/model/model.h"
+
+namespace {
+
+// The full path of this executable. The buffer grows until the path fits: a cut path would name a
+// wrong folder.
+std::string ModulePath() {
+  std::string path(MAX_PATH, '\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0) return {};
+    if (n < path.size()) {  // a cut path fills the whole buffer
+      path.resize(n);
+      return path;
+    }
+    if (path.size() >= 1u << 20) return {};
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+std::string DirectoryOfModulePath(std::string_view modulePath) {
+  const std::size_t cut = FindLastBackslash(modulePath);
+  return std::string(cut == std::string_view::npos ? modulePath.substr(0, 0) : modulePath.substr(0, cut));
+}
+
+const std::string& LauncherDirectory() {
+  static const std::string directory = DirectoryOfModulePath(ModulePath());
+  return directory;
+}
+
+int RunLauncher() {
+  SetErrorMode(SetErrorMode(0) | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
+
+  // "C:" alone would mean the drive's own current folder; the root needs its backslash.
+  std::string current = LauncherDirectory();
+  if (!current.empty() && current.back() == ':') current += '\\';
+  SetCurrentDirectoryA(current.c_str());
+
+  if (!ui::Load(MainWindow)) ui::Fatal("载入启动窗口失败");
+  return ui::RunMessageLoop();
+}

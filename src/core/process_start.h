@@ -1,0 +1,15 @@
+// The launcher's start and end: error mode, LauncherDirectory, MainWindow and the message loop.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// The folder of the launcher's own executable, without a trailing backslash ("D:\Tools", or "C:" in a
+// drive's root). Computed once, at the first call, which process start makes.
+const std::string& LauncherDirectory();
+
+// The folder part of a module path, cut at its last backslash (the backslash excluded).
+std::string DirectoryOfModulePath(std::string_view modulePath);
+
+// Runs the launcher; returns the process's exit code.
+int RunLauncher();

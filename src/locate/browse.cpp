@@ -1,0 +1,4 @@
+// Browsing for the game's executable.
+#include "locate/browse.h"
+
+void OnBrowseClicked() {}

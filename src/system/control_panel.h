@@ -1,0 +1,5 @@
+// The shortcuts to the system's mouse and display settings pages.
+#pragma once
+
+void OnMouseSettingsClicked();
+void OnDisplaySettingsClicked();

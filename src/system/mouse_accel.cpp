@@ -1,0 +1,5 @@
+// The mouse acceleration switch.
+#include "system/mouse_accel.h"
+
+void RefreshMouseAccelState() {}
+void OnMouseAccelSwitchClicked() {}

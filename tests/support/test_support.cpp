@@ -1,0 +1,175 @@
+// Shared helpers for the launcher's tests.
+#include "test_support.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+namespace test {
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    PumpMessages();
+    if (condition()) return true;
+    if (GetTickCount() - start >= timeoutMs) return condition();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+  }
+}
+
+std::string WindowText(HWND hwnd) {
+  int n = GetWindowTextLengthA(hwnd);
+  std::string s(static_cast<size_t>(n) + 1, '\0');
+  n = GetWindowTextA(hwnd, s.data(), n + 1);
+  s.resize(static_cast<size_t>(std::max(n, 0)));
+  return s;
+}
+
+namespace {
+struct FindArgs {
+  DWORD processId;
+  const char* title;
+  std::vector<HWND> found;
+};
+BOOL CALLBACK CollectDialogs(HWND hwnd, LPARAM lp) {
+  auto* args = reinterpret_cast<FindArgs*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != args->processId || !IsWindowVisible(hwnd)) return TRUE;
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::string(cls) != "#32770") return TRUE;
+  if (args->title && WindowText(hwnd) != args->title) return TRUE;
+  args->found.push_back(hwnd);
+  return TRUE;
+}
+}  // namespace
+
+HWND FindDialog(const char* title, DWORD processId) {
+  FindArgs args{processId, title, {}};
+  EnumWindows(CollectDialogs, reinterpret_cast<LPARAM>(&args));
+  return args.found.empty() ? nullptr : args.found.front();
+}
+
+BoxAnswerer::BoxAnswerer(DWORD processId) : processId_(processId), thread_([this] { Run(); }) {}
+
+BoxAnswerer::~BoxAnswerer() {
+  stop_ = true;
+  thread_.join();
+}
+
+void BoxAnswerer::Answer(int buttonId) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  answers_.push_back(buttonId);
+}
+
+std::vector<SeenBox> BoxAnswerer::Seen() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return seen_;
+}
+
+size_t BoxAnswerer::SeenCount() const {
+  std::lock_guard<std::mutex> lock(mutex_);
+  return seen_.size();
+}
+
+void BoxAnswerer::SetHold(bool hold) { hold_ = hold; }
+
+void BoxAnswerer::Run() {
+  while (!stop_) {
+    FindArgs args{processId_, nullptr, {}};
+    EnumWindows(CollectDialogs, reinterpret_cast<LPARAM>(&args));
+    for (HWND box : args.found) {
+      std::unique_lock<std::mutex> lock(mutex_);
+      if (std::find(handled_.begin(), handled_.end(), box) != handled_.end()) continue;
+      if (hold_) {
+        lock.unlock();
+        continue;
+      }
+      if (answers_.empty()) continue;  // wait until the test queues an answer
+      const int answer = answers_.front();
+      answers_.erase(answers_.begin());
+      SeenBox seen;
+      seen.title = WindowText(box);
+      if (HWND text = GetDlgItem(box, 0xFFFF)) seen.text = WindowText(text);
+      seen.threadId = GetWindowThreadProcessId(box, nullptr);
+      seen.style = GetWindowLongA(box, GWL_STYLE);
+      seen_.push_back(seen);
+      handled_.push_back(box);
+      lock.unlock();
+      HWND button = GetDlgItem(box, answer);
+      if (button) {
+        PostMessageA(button, BM_CLICK, 0, 0);
+      } else {
+        PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);
+      }
+    }
+    Sleep(10);
+  }
+}
+
+ScratchDir::ScratchDir() {
+  char base[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, base);
+  static LONG counter = 0;
+  for (;;) {
+    char name[MAX_PATH + 64];
+    std::snprintf(name, sizeof name, "%slauncher-test-%lu-%ld", base, GetCurrentProcessId(),
+                  InterlockedIncrement(&counter));
+    if (CreateDirectoryA(name, nullptr)) {
+      path_ = name;
+      return;
+    }
+  }
+}
+
+namespace {
+void RemoveTree(const std::string& dir) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+  if (find != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = data.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string full = dir + "\\" + name;
+      SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
+      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(full);
+      } else {
+        DeleteFileA(full.c_str());
+      }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+  }
+  SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryA(dir.c_str());
+}
+}  // namespace
+
+ScratchDir::~ScratchDir() { RemoveTree(path_); }
+
+std::string ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+void WriteFileBytes(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace test

@@ -1,0 +1,81 @@
+// Shared helpers for the launcher's tests: waiting for a condition with a timeout while handling
+// messages, answering message boxes and dialogs from outside them, and scratch folders.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace test {
+
+inline constexpr DWORD kDefaultTimeoutMs = 20000;
+
+// Handles the calling thread's messages until `condition` holds or the timeout passes; true if it held.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultTimeoutMs);
+
+// Handles whatever is queued for the calling thread, and drops a quit message left by a closed window.
+void PumpMessages();
+
+// A message box or dialog that a BoxAnswerer saw.
+struct SeenBox {
+  std::string title;
+  std::string text;  // the static text with id 0xFFFF (a message box's message)
+  DWORD threadId = 0;
+  LONG style = 0;
+};
+
+// Watches, on a thread of its own, for dialog windows (#32770) of one process and presses the next
+// answer's button for each new one. Answers are control ids (IDOK, IDCANCEL, IDYES, IDNO, ...).
+class BoxAnswerer {
+ public:
+  explicit BoxAnswerer(DWORD processId = GetCurrentProcessId());
+  ~BoxAnswerer();
+  BoxAnswerer(const BoxAnswerer&) = delete;
+  BoxAnswerer& operator=(const BoxAnswerer&) = delete;
+
+  void Answer(int buttonId);  // queue one answer
+  std::vector<SeenBox> Seen() const;
+  size_t SeenCount() const;
+  // Only record boxes, do not press anything (the test answers itself).
+  void SetHold(bool hold);
+
+ private:
+  void Run();
+  DWORD processId_;
+  std::atomic<bool> stop_{false};
+  std::atomic<bool> hold_{false};
+  mutable std::mutex mutex_;
+  std::vector<int> answers_;
+  std::vector<SeenBox> seen_;
+  std::vector<HWND> handled_;
+  std::thread thread_;
+};
+
+// Finds a visible dialog (#32770) of this process whose title is `title`; null when there is none.
+HWND FindDialog(const char* title, DWORD processId = GetCurrentProcessId());
+std::string WindowText(HWND hwnd);
+
+// A fresh folder under the system's temporary folder, removed with everything in it at the end.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "\\" + name; }
+
+ private:
+  std::string path_;
+};
+
+std::string ReadFileBytes(const std::string& path);
+void WriteFileBytes(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+
+}  // namespace test
