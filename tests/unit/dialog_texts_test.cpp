@@ -21,7 +21,7 @@ TEST(SystemDialogFilter, AppendsTheClosingPairOfSeparatorsOnce) {
 
 TEST(SystemDialogFilter, KeepsABarThatIsTheSecondByteOfATwoByteCharacter) {
   // 0x81 0x7C is one code page 936 character whose second byte is '|'.
-  const std::string text = "\x81\x7C|*.x"s;
+  const std::string text = "\x81\x7C|*.x"s;  // "亅"
   EXPECT_EQ(ui::SystemDialogFilter(text), "\x81\x7C\0*.x\0\0"s);
   // A description ending in such a character, right before the separator, keeps its character whole.
   EXPECT_EQ(ui::SystemDialogFilter("a\x81\x7C|b"s), "a\x81\x7C\0b\0\0"s);
