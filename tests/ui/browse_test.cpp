@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 #include <utility>
+#include <vector>
 
 #include "locate/browse.h"
 #include "test_support.h"
@@ -58,6 +59,24 @@ class FileDialogDriver {
     return GetDlgItem(dialog, edt1);
   }
 
+  // Visible dialogs of the dialog's thread other than the dialog itself, such as a box it raised.
+  struct OtherDialogsArgs {
+    HWND dialog;
+    std::vector<HWND> found;
+  };
+  static BOOL CALLBACK CollectOtherDialog(HWND hwnd, LPARAM lp) {
+    auto* args = reinterpret_cast<OtherDialogsArgs*>(lp);
+    char cls[16] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (hwnd != args->dialog && IsWindowVisible(hwnd) && std::string(cls) == "#32770") args->found.push_back(hwnd);
+    return TRUE;
+  }
+  static std::vector<HWND> OtherDialogs(HWND dialog) {
+    OtherDialogsArgs args{dialog, {}};
+    EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), CollectOtherDialog, reinterpret_cast<LPARAM>(&args));
+    return args.found;
+  }
+
   // Waits (without a window of its own to pump) until `done` holds or the time is up.
   template <typename Done>
   bool Poll(Done done, DWORD timeoutMs) {
@@ -94,7 +113,7 @@ class FileDialogDriver {
     visit.closed = Poll([&] { return !IsWindow(dialog); }, 10000);
     if (!visit.closed) {
       // Something refused the answer: close whatever came up, then the dialog itself.
-      for (HWND box; (box = test::FindDialog(nullptr)) != nullptr && box != dialog;) {
+      for (HWND box : OtherDialogs(dialog)) {
         visit.strayBoxes += test::WindowText(box) + ";";
         PostMessageA(box, WM_CLOSE, 0, 0);
         Poll([&] { return !IsWindow(box); }, 5000);
