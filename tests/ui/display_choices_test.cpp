@@ -77,34 +77,34 @@ TEST_F(MainWindowTest, TheSystemsModesFillTheListWithoutRepeats) {
   EXPECT_EQ(parts.height, std::to_string(modes[0].height));
 }
 
-TEST_F(MainWindowTest, StoredIndexesPastTheEndSelectTheLastItem) {
+TEST_F(MainWindowTest, StoredIndexesSelectByTheListRule) {
   FillResolutionBox({"800x600", "640x480", "1024x768"});
-  test::ScratchDir dir;
-  const std::string file = dir.File("option.ini");
-  test::WriteFileBytes(file, "[参数设置]\r\n分辨率=99999999999\r\n刷新率=9\r\n颜色质量=5\r\n");
-  ApplyIndexes(LoadLaunchSettings(file));
   const int last = ui::ItemCount(MainWindow, "组合框1") - 1;
+  test::ScratchDir dir;
+  test::WriteFileBytes(dir.File("past.ini"),
+                       "[参数设置]\r\n分辨率=99999999999\r\n刷新率=9\r\n颜色质量=5\r\n");
+  test::WriteFileBytes(dir.File("below.ini"),
+                       "[参数设置]\r\n分辨率=-1\r\n刷新率=-99999999999\r\n颜色质量=abc\r\n");
+  test::WriteFileBytes(dir.File("inside.ini"),
+                       "[参数设置]\r\n分辨率=1\r\n刷新率=3\r\n颜色质量=1\r\n");
+
+  // Past the end: the last item.
+  ApplyIndexes(LoadLaunchSettings(dir.File("past.ini")));
   EXPECT_EQ(ui::CurrentSelection(MainWindow, "组合框1"), last);
   EXPECT_EQ(SelectedItemText("组合框1"), ui::ItemText(MainWindow, "组合框1", last));
   EXPECT_EQ(SelectedItemText("组合框2"), "120");
   EXPECT_EQ(SelectedItemText("组合框3"), "32bpp");
-}
 
-TEST_F(MainWindowTest, NegativeStoredIndexesClearTheSelection) {
-  FillResolutionBox({"800x600", "640x480", "1024x768"});
-  test::ScratchDir dir;
-  const std::string file = dir.File("option.ini");
-  test::WriteFileBytes(file, "[参数设置]\r\n分辨率=-1\r\n刷新率=-99999999999\r\n颜色质量=abc\r\n");
-  ApplyIndexes(LoadLaunchSettings(file));
+  // Negative: no selection and the empty text; abc reads as 0.
+  ApplyIndexes(LoadLaunchSettings(dir.File("below.ini")));
   EXPECT_EQ(ui::CurrentSelection(MainWindow, "组合框1"), -1);
   EXPECT_EQ(SelectedItemText("组合框1"), "");
   EXPECT_EQ(ui::CurrentSelection(MainWindow, "组合框2"), -1);
   EXPECT_EQ(SelectedItemText("组合框2"), "");
-  EXPECT_EQ(SelectedItemText("组合框3"), "16bpp");  // abc reads as 0
+  EXPECT_EQ(SelectedItemText("组合框3"), "16bpp");
 
-  // A valid index after a cleared one selects again.
-  test::WriteFileBytes(dir.File("again.ini"), "[参数设置]\r\n分辨率=1\r\n刷新率=3\r\n颜色质量=1\r\n");
-  ApplyIndexes(LoadLaunchSettings(dir.File("again.ini")));
+  // Inside the list, after a cleared selection.
+  ApplyIndexes(LoadLaunchSettings(dir.File("inside.ini")));
   EXPECT_EQ(SelectedItemText("组合框1"), "640x480");
   EXPECT_EQ(SelectedItemText("组合框2"), "85");
   EXPECT_EQ(SelectedItemText("组合框3"), "32bpp");
