@@ -37,7 +37,10 @@ void WriteSetting(const std::string& key, const std::string& value) {
 }
 
 void WriteSetting(const std::string& file, const std::string& key, const std::string& value) {
-  WritePrivateProfileStringA(kSettingsSection, key.c_str(), value.c_str(), file.c_str());
+  // A profile value is one line: a line break in it would write lines of its own into the file,
+  // such as a second 分辨率=. Only what stands before the first break is stored.
+  const std::string line = value.substr(0, value.find_first_of("\r\n"));
+  WritePrivateProfileStringA(kSettingsSection, key.c_str(), line.c_str(), file.c_str());
 }
 
 LaunchSettings LoadLaunchSettings() { return LoadLaunchSettings(SettingsFilePath()); }

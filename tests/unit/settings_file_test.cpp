@@ -225,3 +225,14 @@ TEST(SettingsFile, PlainFormsUseOptionIniBesideTheExecutable) {
   if (existed) test::WriteFileBytes(expected, saved);
   SetCurrentDirectoryA(previous);
 }
+
+TEST(SettingsFile, LineBreaksInAPathCannotAddLinesToTheFile) {
+  // The search box is multi-line and the player may type into it, so a found path can carry breaks.
+  test::ScratchDir dir;
+  const std::string file = dir.File("option.ini");
+  LaunchSettings s = Sample();
+  s.gamePath = "D:\\Games\\CS\\hl.exe\r\n分辨率=9\r\n[其他]";
+  SaveLaunchSettings(file, s);
+  EXPECT_EQ(test::ReadFileBytes(file), kSampleFile);
+  EXPECT_EQ(LoadLaunchSettings(file).resolutionIndex, 5);
+}
