@@ -75,7 +75,7 @@ constexpr Expected kExpected[] = {
     {"按钮1", "Button", 107, 181, 96, 22, "启动 CS"},
 };
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowLayout : public ::testing::Test {
  protected:
   void SetUp() override {
     g_launchClicks = g_otherClicks = 0;
@@ -99,7 +99,7 @@ class MainWindowTest : public ::testing::Test {
   std::vector<HWND> children_;
 };
 
-TEST_F(MainWindowTest, FrameIsFixedCentredAndTitled) {
+TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {
   EXPECT_EQ(test::WindowText(window_), "Vantor 多功能启动器");
   RECT rc;
   GetWindowRect(window_, &rc);
@@ -136,7 +136,7 @@ TEST_F(MainWindowTest, FrameIsFixedCentredAndTitled) {
   if (info.hbmMask) DeleteObject(info.hbmMask);
 }
 
-TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
+TEST_F(MainWindowLayout, ControlsSitWhereTheLayoutPutsThem) {
   HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
   for (size_t i = 0; i < std::size(kExpected); ++i) {
     const Expected& e = kExpected[i];
@@ -170,7 +170,7 @@ TEST_F(MainWindowTest, ControlsSitWhereTheLayoutPutsThem) {
   EXPECT_EQ(SendMessageA(Child("选择框1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 }
 
-TEST_F(MainWindowTest, ControlStylesFollowTheLayout) {
+TEST_F(MainWindowLayout, ControlStylesFollowTheLayout) {
   for (const char* name : {"标签1", "标签2", "标签3", "标签4"}) {
     SCOPED_TRACE(name);
     const LONG style = GetWindowLongA(Child(name), GWL_STYLE);
@@ -201,7 +201,7 @@ TEST_F(MainWindowTest, ControlStylesFollowTheLayout) {
   }
 }
 
-TEST_F(MainWindowTest, ListsHoldTheirItemsAndSelections) {
+TEST_F(MainWindowLayout, ListsHoldTheirItemsAndSelections) {
   EXPECT_EQ(ItemCount(Main(), "组合框1"), 0);
   EXPECT_EQ(CurrentSelection(Main(), "组合框1"), -1);
   ASSERT_EQ(ItemCount(Main(), "组合框2"), 6);
@@ -300,7 +300,7 @@ int CountIf(const Pixels& p, Pred pred) {
   return n;
 }
 
-TEST_F(MainWindowTest, MouseAccelLabelIsWhiteOnBlack) {
+TEST_F(MainWindowLayout, MouseAccelLabelIsWhiteOnBlack) {
   UpdateWindow(window_);
   // A black field with the light strokes of the caption; text is smoothed, so its pixels are greys.
   const Pixels label5 = Render(Child("标签5"));
@@ -333,7 +333,7 @@ TEST_F(MainWindowTest, MouseAccelLabelIsWhiteOnBlack) {
 
 // --- Keyboard --------------------------------------------------------------------------------------------
 
-TEST_F(MainWindowTest, EnterClicksTheLaunchButton) {
+TEST_F(MainWindowLayout, EnterClicksTheLaunchButton) {
   uitest::PressKey(Child("编辑框1"), VK_RETURN);
   EXPECT_EQ(g_launchClicks, 1);
   uitest::PressKey(window_, VK_RETURN);  // no control has the focus
@@ -359,14 +359,14 @@ TEST_F(MainWindowTest, EnterClicksTheLaunchButton) {
   EXPECT_TRUE(IsLoaded(Main()));
 }
 
-TEST_F(MainWindowTest, EscClosesTheWindow) {
+TEST_F(MainWindowLayout, EscClosesTheWindow) {
   uitest::PressKey(Child("编辑框1"), VK_ESCAPE);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(Main()); }));
   EXPECT_FALSE(IsWindow(window_));
   EXPECT_EQ(g_launchClicks + g_otherClicks, 0);
 }
 
-TEST_F(MainWindowTest, ClickingAButtonRunsItsHandler) {
+TEST_F(MainWindowLayout, ClickingAButtonRunsItsHandler) {
   SendMessageA(Child("按钮5"), BM_CLICK, 0, 0);
   EXPECT_EQ(g_otherClicks, 1);
   SendMessageA(Child("按钮1"), BM_CLICK, 0, 0);

@@ -55,7 +55,7 @@ const WindowLayout& Owner() {
 
 constexpr const char* kOrder[] = {"按钮3", "编辑框1", "按钮2", "按钮1", "标签1", "驱动器框1"};
 
-class SearchWindowTest : public ::testing::Test {
+class SearchWindowLayout : public ::testing::Test {
  protected:
   void SetUp() override {
     g_clicks = 0;
@@ -82,7 +82,7 @@ class SearchWindowTest : public ::testing::Test {
   std::vector<HWND> children_;
 };
 
-TEST_F(SearchWindowTest, FrameAndControlsFollowTheLayout) {
+TEST_F(SearchWindowLayout, FrameAndControlsFollowTheLayout) {
   RECT rc;
   GetWindowRect(window_, &rc);
   EXPECT_EQ(rc.right - rc.left, 230);
@@ -137,7 +137,7 @@ TEST_F(SearchWindowTest, FrameAndControlsFollowTheLayout) {
   EXPECT_TRUE(GetWindowLongA(Child("编辑框1"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
-TEST_F(SearchWindowTest, DriveListShowsTheComputersDrivesAndTheCurrentOne) {
+TEST_F(SearchWindowLayout, DriveListShowsTheComputersDrivesAndTheCurrentOne) {
   HWND drives = Child("驱动器框1");
   EXPECT_EQ(GetWindowLongA(drives, GWL_STYLE) & 3, CBS_DROPDOWNLIST);
   char roots[512] = {};
@@ -171,7 +171,7 @@ TEST_F(SearchWindowTest, DriveListShowsTheComputersDrivesAndTheCurrentOne) {
   EXPECT_EQ(CurrentDrive(Search(), "驱动器框1"), std::string(1, currentLetter));
 }
 
-TEST_F(SearchWindowTest, TabVisitsTheTabStopsInLayoutOrder) {
+TEST_F(SearchWindowLayout, TabVisitsTheTabStopsInLayoutOrder) {
   SetFocus(Child("按钮3"));
   ASSERT_EQ(GetFocus(), Child("按钮3"));
   for (const char* next : {"编辑框1", "按钮2", "按钮1", "驱动器框1", "按钮3", "编辑框1"}) {
@@ -186,7 +186,7 @@ TEST_F(SearchWindowTest, TabVisitsTheTabStopsInLayoutOrder) {
   EXPECT_EQ(GetFocus(), Child("按钮1"));
 }
 
-TEST_F(SearchWindowTest, EnterInTheFieldStartsANewLineAndClicksNothing) {
+TEST_F(SearchWindowLayout, EnterInTheFieldStartsANewLineAndClicksNothing) {
   HWND edit = Child("编辑框1");
   SetFocus(edit);
   SetContent(Search(), "编辑框1", "C:\\");
@@ -204,7 +204,7 @@ TEST_F(SearchWindowTest, EnterInTheFieldStartsANewLineAndClicksNothing) {
   EXPECT_TRUE(IsLoaded(Search()));
 }
 
-TEST_F(SearchWindowTest, EscClosesOnlyTheSearchWindow) {
+TEST_F(SearchWindowLayout, EscClosesOnlyTheSearchWindow) {
   SetFocus(Child("编辑框1"));
   uitest::PressKey(Child("编辑框1"), VK_ESCAPE);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(Search()); }));
