@@ -360,6 +360,14 @@ TEST_F(MainWindowLayout, EnterClicksTheLaunchButton) {
 }
 
 TEST_F(MainWindowLayout, EscClosesTheWindow) {
+  // An open list takes Esc itself and closes.
+  HWND rates = Child("组合框2");
+  SendMessageA(rates, CB_SHOWDROPDOWN, TRUE, 0);
+  ASSERT_TRUE(SendMessageA(rates, CB_GETDROPPEDSTATE, 0, 0));
+  uitest::PressKey(rates, VK_ESCAPE);
+  EXPECT_TRUE(IsLoaded(Main()));
+  EXPECT_FALSE(SendMessageA(rates, CB_GETDROPPEDSTATE, 0, 0));
+
   uitest::PressKey(Child("编辑框1"), VK_ESCAPE);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(Main()); }));
   EXPECT_FALSE(IsWindow(window_));

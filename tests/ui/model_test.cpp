@@ -19,7 +19,9 @@ using namespace ui;
 
 int g_probeCreated = 0;
 int g_ownedCreated = 0;
-void ProbeCreated() { ++g_probeCreated; }
+int g_visibleAtCreated = -1;
+int g_itemsAtCreated = -1;
+void ProbeCreated();
 void OwnedCreated() { ++g_ownedCreated; }
 
 constexpr const char* kSixItems[] = {"60", "70", "75", "85", "100", "120"};
@@ -49,6 +51,14 @@ constexpr ControlLayout kOwnedControls[] = {
 const WindowLayout kOwned = {.name = "Owned", .title = "被拥有的测试窗口", .width = 200, .height = 100,
                              .background = kWhite, .escCloses = true, .created = OwnedCreated,
                              .controls = kOwnedControls};
+
+// Runs when the window and its controls exist, before the window is shown.
+void ProbeCreated() {
+  ++g_probeCreated;
+  g_visibleAtCreated = IsWindowVisible(uitest::TopLevel(kProbe.title)) ? 1 : 0;
+  g_itemsAtCreated = ItemCount(kProbe, "组合框2");
+  SetContent(kProbe, "编辑框1", "");
+}
 
 class ModelTest : public ::testing::Test {
  protected:
@@ -160,6 +170,9 @@ TEST_F(ModelTest, CheckedCaptionAndContent) {
 TEST_F(ModelTest, LoadingALoadedWindowKeepsTheOneWindow) {
   ASSERT_TRUE(Load(kProbe));
   EXPECT_EQ(g_probeCreated, 1);
+  EXPECT_EQ(g_visibleAtCreated, 0);
+  EXPECT_EQ(g_itemsAtCreated, 6);
+  EXPECT_TRUE(IsWindowVisible(uitest::TopLevel(kProbe.title)));
   HWND first = uitest::TopLevel(kProbe.title);
   SetContent(kProbe, "编辑框1", "保留");
   SetCurrentSelection(kProbe, "组合框2", 4);
@@ -170,6 +183,33 @@ TEST_F(ModelTest, LoadingALoadedWindowKeepsTheOneWindow) {
   EXPECT_EQ(uitest::TopLevel(kProbe.title), first);
   EXPECT_EQ(Content(kProbe, "编辑框1"), "保留");
   EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 4);
+
+  // A minimised window is restored.
+  ShowWindow(first, SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(first));
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_FALSE(IsIconic(first));
+  EXPECT_TRUE(IsWindowVisible(first));
+  EXPECT_EQ(g_probeCreated, 1);
+}
+
+TEST_F(ModelTest, VisibleAndDisabledOfControls) {
+  ASSERT_TRUE(Load(kProbe));
+  HWND button = FindWindowExA(uitest::TopLevel(kProbe.title), nullptr, "Button", "启动 CS");
+  ASSERT_NE(button, nullptr);
+  EXPECT_TRUE(Visible(kProbe, "按钮1"));
+  EXPECT_FALSE(Disabled(kProbe, "按钮1"));
+  SetVisible(kProbe, "按钮1", false);
+  EXPECT_FALSE(Visible(kProbe, "按钮1"));
+  EXPECT_FALSE(IsWindowVisible(button));
+  SetVisible(kProbe, "按钮1", true);
+  EXPECT_TRUE(IsWindowVisible(button));
+  SetDisabled(kProbe, "按钮1", true);
+  EXPECT_TRUE(Disabled(kProbe, "按钮1"));
+  EXPECT_FALSE(IsWindowEnabled(button));
+  SetDisabled(kProbe, "按钮1", false);
+  EXPECT_TRUE(IsWindowEnabled(button));
+  EXPECT_FALSE(Disabled(kProbe, "按钮1"));
 }
 
 TEST_F(ModelTest, LoadingAHiddenWindowLeavesItHidden) {
@@ -243,6 +283,25 @@ TEST_F(ModelTest, ClosingTheOwnerClosesTheOwnedWindow) {
   PostMessageA(uitest::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
   EXPECT_TRUE(IsLoaded(kProbe));
+}
+
+TEST_F(ModelTest, AModalWindowDisablesTheOthersUntilItCloses) {
+  ASSERT_TRUE(Load(kProbe));
+  HWND probe = uitest::TopLevel(kProbe.title);
+  ASSERT_TRUE(Load(kOwned, &kProbe, true));
+  EXPECT_FALSE(IsWindowEnabled(probe));
+  EXPECT_TRUE(IsWindowEnabled(uitest::TopLevel(kOwned.title)));
+  PostMessageA(uitest::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
+  EXPECT_TRUE(IsWindowEnabled(probe));
+
+  // A window that was disabled before keeps that state.
+  EnableWindow(probe, FALSE);
+  ASSERT_TRUE(Load(kOwned, &kProbe, true));
+  Destroy(kOwned);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
+  EXPECT_FALSE(IsWindowEnabled(probe));
+  EnableWindow(probe, TRUE);
 }
 
 TEST_F(ModelTest, TheLastWindowGoneEndsTheMessageLoop) {

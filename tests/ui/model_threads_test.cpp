@@ -61,6 +61,27 @@ TEST_F(ModelThreadsTest, ASecondThreadReadsAndWritesThroughTheWindowThread) {
   EXPECT_EQ(handledOn, GetCurrentThreadId());
 }
 
+// While the window thread waits in a message box, another thread's accesses still go through.
+TEST_F(ModelThreadsTest, AccessesGoThroughWhileAMessageBoxIsOpen) {
+  test::PumpMessages();
+  std::atomic<bool> boxSeen{false};
+  std::string readBack;
+  std::thread other([&] {
+    HWND box = nullptr;
+    for (int i = 0; i < 2000 && !box; ++i, Sleep(5)) box = test::FindDialog("信息：");
+    if (!box) return;
+    boxSeen = true;
+    SetContent(kWindow, "编辑框1", "在对话框打开时写入");
+    readBack = Content(kWindow, "编辑框1");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  EXPECT_EQ(ShowMessage("请稍候"), kOk);
+  other.join();
+  EXPECT_TRUE(boxSeen);
+  EXPECT_EQ(readBack, "在对话框打开时写入");
+  EXPECT_EQ(Content(kWindow, "编辑框1"), "在对话框打开时写入");
+}
+
 // --- Workers ended by the window thread --------------------------------------------------------------
 
 struct WorkerLog {
