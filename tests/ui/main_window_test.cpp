@@ -214,8 +214,8 @@ TEST_F(MainWindowLayout, ListsHoldTheirItemsAndSelections) {
   EXPECT_EQ(CurrentSelection(Main(), "组合框3"), 1);
 
   // A plain drop-down list with the same font, created 160 pixels tall in all, for comparison: its row
-  // height, its dropped height as the system reports it (Windows gives field and list together, Wine
-  // the list alone), and whether this system lets such a list have taller rows (Wine does not).
+  // height, and its dropped height as the system reports it (Windows gives field and list together,
+  // Wine the list alone).
   HWND plain = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, window_,
                                nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(plain, nullptr);
@@ -223,8 +223,7 @@ TEST_F(MainWindowLayout, ListsHoldTheirItemsAndSelections) {
   const LRESULT systemRow = SendMessageA(plain, CB_GETITEMHEIGHT, 0, 0);
   RECT reference{};
   SendMessageA(plain, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&reference));
-  SendMessageA(plain, CB_SETITEMHEIGHT, 0, systemRow + 3);
-  const bool rowsCanGrow = SendMessageA(plain, CB_GETITEMHEIGHT, 0, 0) == systemRow + 3;
+  const LRESULT systemField = SendMessageA(plain, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
   DestroyWindow(plain);
   ASSERT_GT(systemRow, 0);
 
@@ -233,13 +232,13 @@ TEST_F(MainWindowLayout, ListsHoldTheirItemsAndSelections) {
     HWND combo = Child(name);
     const LONG style = GetWindowLongA(combo, GWL_STYLE);
     EXPECT_EQ(style & 3, CBS_DROPDOWNLIST);
+    EXPECT_TRUE(style & CBS_HASSTRINGS);
     EXPECT_FALSE(style & CBS_SORT);
     RECT dropped{};
     SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
     EXPECT_EQ(dropped.bottom - dropped.top, reference.bottom - reference.top);
-    if (rowsCanGrow) {
-      EXPECT_EQ(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0), systemRow + 1);
-    }
+    EXPECT_EQ(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0), systemRow + 1);
+    EXPECT_EQ(SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), systemField);
   }
 }
 

@@ -124,8 +124,12 @@ NativeClass NativeClassFor(const ControlLayout& c) {
       return {"BUTTON", (c.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | hAlignButton | vAlignButton, 0,
               c.height};
     case ControlClass::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | hAlignButton | BS_VCENTER, 0, c.height};
-    case ControlClass::ComboBox:
-      return {"COMBOBOX", comboType | WS_VSCROLL | (c.sorted ? CBS_SORT : 0u), 0, listHeight};
+    case ControlClass::ComboBox: {
+      // Rows of another height than the system's need a list that the model draws itself: not every
+      // system lets a plain list change its row height.
+      const DWORD ownerDraw = c.rowSpacing != 0 ? (CBS_OWNERDRAWFIXED | CBS_HASSTRINGS) : 0u;
+      return {"COMBOBOX", comboType | WS_VSCROLL | ownerDraw | (c.sorted ? CBS_SORT : 0u), 0, listHeight};
+    }
     case ControlClass::DriverBox: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, listHeight};
     case ControlClass::CommonDlg: break;
   }
@@ -185,11 +189,74 @@ bool CreateControl(WindowInstance& w, ControlInstance& c, int id) {
     default:
       break;
   }
-  if (l.rowSpacing != 0 && (l.cls == ControlClass::ComboBox || l.cls == ControlClass::DriverBox)) {
-    const LRESULT row = SendMessageA(c.hwnd, CB_GETITEMHEIGHT, 0, 0);
-    if (row != CB_ERR) SendMessageA(c.hwnd, CB_SETITEMHEIGHT, 0, row + l.rowSpacing);
-  }
   return true;
+}
+
+// The row height of a plain drop-down list in the default GUI font, measured once.
+struct ListMetrics {
+  int row = 0;
+};
+const ListMetrics& SystemListMetrics() {
+  static const ListMetrics metrics = [] {
+    ListMetrics m;
+    HWND probe = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!probe) return m;
+    SendMessageA(probe, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    m.row = static_cast<int>(SendMessageA(probe, CB_GETITEMHEIGHT, 0, 0));
+    DestroyWindow(probe);
+    return m;
+  }();
+  return metrics;
+}
+
+ControlInstance* ControlById(WindowInstance& w, UINT id) {
+  const size_t index = id - kFirstControlId;
+  return id >= kFirstControlId && index < w.controls.size() ? &w.controls[index] : nullptr;
+}
+
+void MeasureListItem(WindowInstance& w, MEASUREITEMSTRUCT& measure) {
+  ControlInstance* c = ControlById(w, measure.CtlID);
+  if (!c || measure.CtlType != ODT_COMBOBOX) return;
+  const ListMetrics& m = SystemListMetrics();
+  if (measure.itemID != static_cast<UINT>(-1) && m.row > 0) {
+    measure.itemHeight = static_cast<UINT>(m.row + c->layout->rowSpacing);
+  }
+}
+
+void DrawListItem(WindowInstance& w, const DRAWITEMSTRUCT& draw) {
+  ControlInstance* c = ControlById(w, draw.CtlID);
+  if (!c || draw.CtlType != ODT_COMBOBOX) return;
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (draw.itemState & ODS_DISABLED) != 0;
+  RECT rc = draw.rcItem;
+  if (selected) {
+    FillRect(draw.hDC, &rc, GetSysColorBrush(COLOR_HIGHLIGHT));
+  } else {
+    FillRect(draw.hDC, &rc, static_cast<HBRUSH>(c->backBrush.get()));
+  }
+  if (draw.itemID != static_cast<UINT>(-1)) {
+    std::string text;
+    const LRESULT length = SendMessageA(draw.hwndItem, CB_GETLBTEXTLEN, draw.itemID, 0);
+    if (length > 0) {
+      text.assign(static_cast<size_t>(length) + 1, '\0');
+      const LRESULT n = SendMessageA(draw.hwndItem, CB_GETLBTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.data()));
+      text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    }
+    const COLORREF color = disabled ? GetSysColor(COLOR_GRAYTEXT)
+                           : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                      : NativeColor(c->textColor);
+    ::SetTextColor(draw.hDC, color);
+    SetBkMode(draw.hDC, TRANSPARENT);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(draw.hwndItem, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font ? SelectObject(draw.hDC, font) : nullptr;
+    RECT textRect = rc;
+    textRect.left += 2;
+    DrawTextA(draw.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (previous) SelectObject(draw.hDC, previous);
+  }
+  if ((draw.itemState & ODS_FOCUS) && !(draw.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(draw.hDC, &rc);
 }
 
 void SetIcons(WindowInstance& w) {
@@ -279,6 +346,12 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
       return OnCtlColor(*w, msg, reinterpret_cast<HDC>(wp), reinterpret_cast<HWND>(lp));
+    case WM_MEASUREITEM:
+      MeasureListItem(*w, *reinterpret_cast<MEASUREITEMSTRUCT*>(lp));
+      return TRUE;
+    case WM_DRAWITEM:
+      DrawListItem(*w, *reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+      return TRUE;
     case WM_COMMAND:
       if (HIWORD(wp) == BN_CLICKED && lp) {
         ControlInstance* c = ControlFromHwnd(*w, reinterpret_cast<HWND>(lp));
