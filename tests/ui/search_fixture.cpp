@@ -160,9 +160,33 @@ bool SearchWindowTest::WalkEnded() {
 
 void SearchWindowTest::WaitForWalkEnd() { ASSERT_TRUE(test::WaitUntil(WalkEnded)); }
 
+// GetProcessHandleCount reports 0 under Wine; the system's handle table counts for real there too.
 DWORD HandleCount() {
+  struct HandleEntry {
+    ULONG processId;
+    BYTE type, flags;
+    USHORT handle;
+    void* object;
+    ACCESS_MASK access;
+  };
+  using QuerySystemInformation = LONG(NTAPI*)(ULONG, void*, ULONG, ULONG*);
+  constexpr ULONG kSystemHandleInformation = 16;
+  constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
+  auto query = reinterpret_cast<QuerySystemInformation>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  if (!query) return 0;
+  std::vector<char> buffer(1 << 20);
+  ULONG length = 0;
+  LONG status;
+  while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &length)) ==
+         kInfoLengthMismatch) {
+    buffer.resize(buffer.size() * 2);
+  }
+  if (status != 0) return 0;
+  const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
+  const auto* entries = reinterpret_cast<const HandleEntry*>(buffer.data() + sizeof(void*));
   DWORD n = 0;
-  GetProcessHandleCount(GetCurrentProcess(), &n);
+  for (ULONG i = 0; i < count; ++i) n += entries[i].processId == GetCurrentProcessId();
   return n;
 }
 
