@@ -1,0 +1,206 @@
+// The drive search tests' scratch drive, trees, and SearchWindow with its search box recorded.
+#include "search_fixture.h"
+
+#include <tlhelp32.h>
+
+#include <cstring>
+
+#include "locate/search_window.h"
+#include "locate/search_worker.h"
+#include "test_support.h"
+#include "ui/layouts/main_window.h"
+#include "ui/layouts/search_window.h"
+#include "ui/model/model.h"
+
+namespace search_test {
+namespace {
+
+constexpr char kLetter = 'S';
+constexpr const char* kSearchTitle = "搜索CS文件所在位置";
+
+void Empty(const std::string& folder) {
+  WIN32_FIND_DATAA data;
+  HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return;
+  do {
+    const std::string name = data.cFileName;
+    if (name == "." || name == "..") continue;
+    const std::string full = folder + name;
+    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      Empty(full + "\\");
+      RemoveDirectoryA(full.c_str());
+    } else {
+      DeleteFileA(full.c_str());
+    }
+  } while (FindNextFileA(find, &data));
+  FindClose(find);
+}
+
+std::vector<std::string> g_recorded;
+WNDPROC g_editProc = nullptr;
+
+LRESULT CALLBACK RecordingEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_SETTEXT && lp) g_recorded.emplace_back(reinterpret_cast<const char*>(lp));
+  return CallWindowProcA(g_editProc, hwnd, msg, wp, lp);
+}
+
+struct FindArgs {
+  HWND found = nullptr;
+};
+
+BOOL CALLBACK FindSearchWindow(HWND hwnd, LPARAM lp) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != GetCurrentProcessId() || test::WindowText(hwnd) != kSearchTitle) return TRUE;
+  reinterpret_cast<FindArgs*>(lp)->found = hwnd;
+  return FALSE;
+}
+
+BOOL CALLBACK FindEdit(HWND hwnd, LPARAM lp) {
+  char cls[32] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  auto* args = reinterpret_cast<FindArgs*>(lp);
+  if (_stricmp(cls, "Edit") == 0 && GetParent(hwnd) == args->found) {
+    args->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void RecordSearchBox() {
+  HWND edit = SearchBoxHwnd();
+  ASSERT_NE(edit, nullptr);
+  // A window built anew has a new box; one already recorded is left as it is.
+  if (GetWindowLongPtrA(edit, GWLP_WNDPROC) == reinterpret_cast<LONG_PTR>(RecordingEditProc)) return;
+  g_editProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingEditProc)));
+}
+
+}  // namespace
+
+char TestDrive() {
+  static const bool mapped = (GetLogicalDrives() & (1u << (kLetter - 'A'))) != 0 &&
+                             GetFileAttributesA((std::string(1, kLetter) + ":\\").c_str()) != INVALID_FILE_ATTRIBUTES;
+  EXPECT_TRUE(mapped) << "drive " << kLetter << ": is not mapped; run the tests with ctest, or run "
+                      << "tests/fixtures/map-search-drive.sh <build folder> first";
+  return mapped ? kLetter : '\0';
+}
+
+std::string Root() { return std::string(1, TestDrive()) + ":\\"; }
+
+void MakeTree(const std::vector<std::string>& paths) {
+  const std::string root = Root();
+  Empty(root);
+  for (const std::string& path : paths) {
+    for (size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1)) {
+      CreateDirectoryA((root + path.substr(0, cut)).c_str(), nullptr);
+    }
+    if (!path.empty() && path.back() != '\\') test::WriteFileBytes(root + path, "");
+    ASSERT_TRUE(test::FileExists(root + path)) << path;
+  }
+}
+
+std::vector<std::string>& Recorded() { return g_recorded; }
+
+HWND SearchHwnd() {
+  FindArgs args;
+  EnumWindows(FindSearchWindow, reinterpret_cast<LPARAM>(&args));
+  return args.found;
+}
+
+HWND SearchBoxHwnd() {
+  FindArgs args;
+  args.found = SearchHwnd();
+  if (!args.found) return nullptr;
+  const HWND window = args.found;
+  EnumChildWindows(window, FindEdit, reinterpret_cast<LPARAM>(&args));
+  return args.found == window ? nullptr : args.found;
+}
+
+void SearchWindowTest::SetUp() {
+  ASSERT_TRUE(TestDrive());
+  test::PumpMessages();
+  ASSERT_TRUE(ui::Load(MainWindow));
+  Reopen();
+}
+
+void SearchWindowTest::Reopen() {
+  OnOpenSearchClicked();
+  ASSERT_TRUE(ui::IsLoaded(SearchWindow));
+  RecordSearchBox();
+  g_recorded.clear();
+  SelectTestDrive();
+}
+
+void SearchWindowTest::SelectTestDrive() {
+  const int n = ui::ItemCount(SearchWindow, "驱动器框1");
+  for (int i = 0; i < n; ++i) {
+    if (ui::ItemText(SearchWindow, "驱动器框1", i).rfind(std::string(1, TestDrive()) + ":", 0) == 0) {
+      ui::SetCurrentSelection(SearchWindow, "驱动器框1", i);
+      break;
+    }
+  }
+  ASSERT_EQ(ui::CurrentDrive(SearchWindow, "驱动器框1"), std::string(1, TestDrive()));
+}
+
+void SearchWindowTest::TearDown() {
+  if (ui::IsLoaded(MainWindow)) {
+    ui::Destroy(MainWindow);
+    EXPECT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(MainWindow); }));
+  }
+  EXPECT_EQ(WorkerHandle.load(), nullptr);
+  test::PumpMessages();
+  g_recorded.clear();
+}
+
+bool SearchWindowTest::WalkEnded() {
+  HANDLE worker = WorkerHandle.load();
+  return worker == nullptr || WaitForSingleObject(worker, 0) == WAIT_OBJECT_0;
+}
+
+void SearchWindowTest::WaitForWalkEnd() { ASSERT_TRUE(test::WaitUntil(WalkEnded)); }
+
+// GetProcessHandleCount reports 0 under Wine; the system's handle table counts for real there too.
+DWORD HandleCount() {
+  struct HandleEntry {
+    ULONG processId;
+    BYTE type, flags;
+    USHORT handle;
+    void* object;
+    ACCESS_MASK access;
+  };
+  using QuerySystemInformation = LONG(NTAPI*)(ULONG, void*, ULONG, ULONG*);
+  constexpr ULONG kSystemHandleInformation = 16;
+  constexpr LONG kInfoLengthMismatch = static_cast<LONG>(0xC0000004);
+  auto query = reinterpret_cast<QuerySystemInformation>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+  if (!query) return 0;
+  std::vector<char> buffer(1 << 20);
+  ULONG length = 0;
+  LONG status;
+  while ((status = query(kSystemHandleInformation, buffer.data(), static_cast<ULONG>(buffer.size()), &length)) ==
+         kInfoLengthMismatch) {
+    buffer.resize(buffer.size() * 2);
+  }
+  if (status != 0) return 0;
+  const ULONG count = *reinterpret_cast<const ULONG*>(buffer.data());
+  const auto* entries = reinterpret_cast<const HandleEntry*>(buffer.data() + sizeof(void*));
+  DWORD n = 0;
+  for (ULONG i = 0; i < count; ++i) n += entries[i].processId == GetCurrentProcessId();
+  return n;
+}
+
+DWORD ThreadCount() {
+  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+  if (snapshot == INVALID_HANDLE_VALUE) return 0;
+  THREADENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  DWORD n = 0;
+  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++n;
+  }
+  CloseHandle(snapshot);
+  return n;
+}
+
+}  // namespace search_test

@@ -1,0 +1,51 @@
+// What the drive search tests share: a scratch folder mapped to a drive letter that the search walks,
+// trees made in it, and SearchWindow opened on that drive with every text its search box is given
+// recorded.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace search_test {
+
+// The drive letter the tests search (S:), mapped to an empty folder of the build before the tests start
+// (tests/fixtures/map-search-drive.sh); '\0' with a failure when it is not mapped.
+char TestDrive();
+std::string Root();  // "S:\"
+
+// Empties the test drive, then makes each path below its root: a path ending in "\" is a folder,
+// any other an empty file (its folders are made as needed).
+void MakeTree(const std::vector<std::string>& paths);
+
+// Every text SearchWindow's 编辑框1 is given (WM_SETTEXT), in order, while it is being recorded.
+std::vector<std::string>& Recorded();
+
+// The top-level native window of SearchWindow, and its search box; null when not loaded.
+HWND SearchHwnd();
+HWND SearchBoxHwnd();
+
+// Loads MainWindow, opens SearchWindow with MainWindow's 搜索, selects the test drive and records the
+// search box. Tears everything down after each test, ending a walk still running.
+class SearchWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Opens SearchWindow again (after it was closed or hidden) and records its box anew.
+  void Reopen();
+  void SelectTestDrive();
+  // True once the most recent worker has ended (or none was started).
+  static bool WalkEnded();
+  // Waits until the most recent worker has ended.
+  static void WaitForWalkEnd();
+};
+
+// Counts of the process's open handles and threads.
+DWORD HandleCount();
+DWORD ThreadCount();
+
+}  // namespace search_test

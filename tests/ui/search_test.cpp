@@ -1,0 +1,307 @@
+// The drive search in the real windows: SearchWindow opened from MainWindow walks a scratch folder
+// mapped to a drive letter; every text its search box is given is recorded, and the worker's prompts
+// are answered from a helper thread.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "locate/search_window.h"
+#include "locate/search_worker.h"
+#include "search_fixture.h"
+#include "test_support.h"
+#include "ui/layouts/main_window.h"
+#include "ui/layouts/search_window.h"
+#include "ui/model/model.h"
+
+namespace {
+
+using search_test::Recorded;
+using search_test::Root;
+using Texts = std::vector<std::string>;
+
+constexpr const char* kNotFound = "没有找到CS文件";
+constexpr const char* kPromptTitle = "信息：";
+
+// Built with append: GCC 12 wrongly warns about some concatenations of a string and a literal.
+std::string P(const std::string& below) { return Root().append(below); }
+std::string Prompt(const std::string& path) { return std::string(path).append(" 是否为该文件"); }
+
+Texts PromptTexts(const test::BoxAnswerer& boxes) {
+  Texts texts;
+  for (const auto& box : boxes.Seen()) texts.push_back(box.text);
+  return texts;
+}
+
+std::string SearchBox() { return ui::Content(SearchWindow, "编辑框1"); }
+std::string MainPath() { return ui::Content(MainWindow, "编辑框1"); }
+
+bool ControlsEnabled() {
+  return !ui::Disabled(SearchWindow, "驱动器框1") && !ui::Disabled(SearchWindow, "按钮1") &&
+         !ui::Disabled(SearchWindow, "按钮2") && !ui::Disabled(SearchWindow, "按钮3");
+}
+
+// A copy of the running worker's handle, to see it end after the window's own copy has been closed.
+HANDLE DuplicateWorker() {
+  HANDLE copy = nullptr;
+  DuplicateHandle(GetCurrentProcess(), WorkerHandle.load(), GetCurrentProcess(), &copy, SYNCHRONIZE, FALSE, 0);
+  return copy;
+}
+
+const std::vector<std::string> kSmallTree = {"a\\x.txt", "a\\y\\z.txt", "b.txt", "c\\"};
+
+Texts SmallTreeWalk() {
+  return {P("a"),        P("a\\."),   P("a\\x.txt"), P("a\\y"), P("a\\y\\."), P("a\\y\\z.txt"), P("a\\y\\"),
+          P("a\\"),      P("b.txt"),  P("c"),        P("c\\."), P("c\\"),     Root(),           kNotFound};
+}
+
+using SearchTest = search_test::SearchWindowTest;
+
+TEST_F(SearchTest, ShowsEveryPathOfATreeInWalkOrderAndEndsWithNotFound) {
+  search_test::MakeTree(kSmallTree);
+  test::BoxAnswerer boxes;
+  OnStopSearchClicked();  // before any search: no effect on the next one
+  OnStartSearchClicked();
+  EXPECT_TRUE(ui::Disabled(SearchWindow, "驱动器框1"));
+  WaitForWalkEnd();
+  test::PumpMessages();
+  EXPECT_EQ(Recorded(), SmallTreeWalk());
+  EXPECT_EQ(SearchBox(), kNotFound);
+  EXPECT_TRUE(ControlsEnabled());
+  EXPECT_EQ(boxes.SeenCount(), 0u);
+}
+
+TEST_F(SearchTest, DeclinedCandidateIsPassedAndConfirmedOneGoesToMainWindow) {
+  search_test::MakeTree({"g1\\hl.exe", "g2\\cstrike.exe", "g3\\hl.exe"});
+  ui::SetContent(MainWindow, "编辑框1", "D:\\旧的\\hl.exe");
+  const HWND window = search_test::SearchHwnd();
+  test::BoxAnswerer boxes;
+  boxes.Answer(IDCANCEL);
+  boxes.Answer(IDOK);
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  test::PumpMessages();
+
+  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("g1\\hl.exe")), Prompt(P("g2\\cstrike.exe"))}));
+  for (const auto& box : boxes.Seen()) {
+    EXPECT_EQ(box.title, kPromptTitle);
+    EXPECT_NE(box.threadId, GetCurrentThreadId());  // the worker's own box, not the window thread's
+  }
+  EXPECT_EQ(MainPath(), P("g2\\cstrike.exe"));
+  EXPECT_FALSE(ui::Visible(SearchWindow));
+  EXPECT_EQ(SearchBox(), P("g2\\cstrike.exe"));
+  EXPECT_EQ(Recorded().back(), P("g2\\cstrike.exe"));  // nothing shown after the find
+  EXPECT_TRUE(ControlsEnabled());
+
+  // MainWindow's 搜索 brings the same window back, still showing the confirmed path.
+  OnOpenSearchClicked();
+  EXPECT_TRUE(ui::Visible(SearchWindow));
+  EXPECT_EQ(search_test::SearchHwnd(), window);
+  EXPECT_EQ(SearchBox(), P("g2\\cstrike.exe"));
+  EXPECT_TRUE(ControlsEnabled());
+}
+
+TEST_F(SearchTest, MarkersAreMatchedExactlyAndAPathWithBothIsAskedTwice) {
+  search_test::MakeTree({"d\\hl.exe\\cstrike.exe", "e\\CSTRIKE.EXE", "e\\Hl.exe"});
+  test::BoxAnswerer boxes;
+  for (int i = 0; i < 8; ++i) boxes.Answer(IDCANCEL);
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  test::PumpMessages();
+  // A folder named after a marker is asked about itself, with every entry below it and with its own
+  // text when its listing runs out; "." below it is only shown.
+  EXPECT_EQ(PromptTexts(boxes),
+            (Texts{Prompt(P("d\\hl.exe")), Prompt(P("d\\hl.exe\\cstrike.exe")), Prompt(P("d\\hl.exe\\cstrike.exe")),
+                   Prompt(P("d\\hl.exe\\"))}));
+  const Texts shown = Recorded();
+  EXPECT_NE(std::find(shown.begin(), shown.end(), P("e\\CSTRIKE.EXE")), shown.end());
+  EXPECT_NE(std::find(shown.begin(), shown.end(), P("e\\Hl.exe")), shown.end());
+  // Every candidate declined: the walk ran to its end.
+  EXPECT_EQ(SearchBox(), kNotFound);
+}
+
+TEST_F(SearchTest, AFolderBeginningWithADotIsNotEnteredButSuchAFileIsTested) {
+  search_test::MakeTree({".game\\hl.exe", "x\\.hl.exe"});
+  test::BoxAnswerer boxes;
+  boxes.Answer(IDCANCEL);
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  test::PumpMessages();
+  EXPECT_EQ(Recorded(), (Texts{P(".game"), P("x"), P("x\\."), P("x\\.hl.exe"), P("x\\"), Root(), kNotFound}));
+  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("x\\.hl.exe"))}));
+}
+
+TEST_F(SearchTest, TheGameFolderAsTheRootsOnlyEntryIsFound) {
+  search_test::MakeTree({"cs\\hl.exe"});
+  test::BoxAnswerer boxes;
+  boxes.Answer(IDOK);
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  test::PumpMessages();
+  EXPECT_EQ(Recorded(), (Texts{P("cs"), P("cs\\."), P("cs\\hl.exe")}));
+  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("cs\\hl.exe"))}));
+  EXPECT_EQ(MainPath(), P("cs\\hl.exe"));
+  EXPECT_FALSE(ui::Visible(SearchWindow));
+}
+
+TEST_F(SearchTest, GameFilesListedFirstInTheRootAreAskedAbout) {
+  search_test::MakeTree({"cstrike.exe", "hl.exe"});
+  test::BoxAnswerer boxes;
+  boxes.Answer(IDCANCEL);
+  boxes.Answer(IDCANCEL);
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  test::PumpMessages();
+  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("cstrike.exe")), Prompt(P("hl.exe"))}));
+  EXPECT_EQ(Recorded(), (Texts{P("cstrike.exe"), P("hl.exe"), Root(), kNotFound}));
+}
+
+TEST_F(SearchTest, EachTestUsesWhatTheBoxHoldsWhenItIsReadBack) {
+  search_test::MakeTree({"p\\cstrike.exe"});
+  test::BoxAnswerer boxes;
+  boxes.SetHold(true);
+  OnStartSearchClicked();
+  ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  // The player types over the path while the first prompt is open.
+  ui::SetContent(SearchWindow, "编辑框1", "D:\\其他\\hl.exe");
+  boxes.Answer(IDCANCEL);
+  boxes.Answer(IDOK);
+  boxes.SetHold(false);
+  WaitForWalkEnd();
+  test::PumpMessages();
+  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("p\\cstrike.exe")), Prompt("D:\\其他\\hl.exe")}));
+  EXPECT_EQ(MainPath(), "D:\\其他\\hl.exe");
+}
+
+TEST_F(SearchTest, StopEndsTheWalkKeepingTheLastPathShown) {
+  std::vector<std::string> tree;
+  for (int folder = 0; folder < 20; ++folder) {
+    for (int file = 0; file < 30; ++file) {
+      char path[32];
+      std::snprintf(path, sizeof path, "f%d\\%d", folder, file);
+      tree.push_back(path);
+    }
+  }
+  search_test::MakeTree(tree);
+  OnStartSearchClicked();
+  ASSERT_TRUE(test::WaitUntil([] { return Recorded().size() >= 20; }));
+  EXPECT_TRUE(ui::Disabled(SearchWindow, "按钮1"));  // by the worker, before it shows anything
+  OnStopSearchClicked();
+  EXPECT_FALSE(ui::Disabled(SearchWindow, "按钮1"));
+  EXPECT_FALSE(ui::Disabled(SearchWindow, "驱动器框1"));
+  WaitForWalkEnd();
+  test::PumpMessages();
+  ASSERT_FALSE(Recorded().empty());
+  EXPECT_LT(Recorded().size(), tree.size());
+  EXPECT_EQ(SearchBox(), Recorded().back());
+  EXPECT_NE(SearchBox(), kNotFound);
+  EXPECT_TRUE(ControlsEnabled());
+}
+
+// 退出 or Esc while the worker's prompt is open.
+void EndWithPromptOpen(void (*end)()) {
+  search_test::MakeTree({"a\\hl.exe", "b\\c.txt"});
+  ui::SetContent(MainWindow, "编辑框1", "D:\\旧的\\hl.exe");
+  test::BoxAnswerer boxes;
+  boxes.SetHold(true);
+  OnStartSearchClicked();
+  ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  const HANDLE worker = DuplicateWorker();
+  ASSERT_NE(worker, nullptr);
+  const size_t shownBefore = Recorded().size();
+
+  end();
+  ASSERT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(SearchWindow); }));
+  EXPECT_EQ(test::FindDialog(kPromptTitle), nullptr);
+  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);
+  CloseHandle(worker);
+  EXPECT_EQ(WorkerHandle.load(), nullptr);
+  EXPECT_EQ(Recorded().size(), shownBefore);
+  EXPECT_EQ(MainPath(), "D:\\旧的\\hl.exe");
+  // The launcher goes on: MainWindow takes changes, and the search window opens afresh.
+  ui::SetContent(MainWindow, "编辑框1", "D:\\新的\\hl.exe");
+  EXPECT_EQ(MainPath(), "D:\\新的\\hl.exe");
+  OnOpenSearchClicked();
+  EXPECT_TRUE(ui::Visible(SearchWindow));
+  EXPECT_EQ(SearchBox(), "");
+  EXPECT_TRUE(ControlsEnabled());
+}
+
+TEST_F(SearchTest, ExitWithAPromptOpenEndsTheWalkAndClosesTheWindow) { EndWithPromptOpen(OnExitSearchClicked); }
+
+TEST_F(SearchTest, EscWithAPromptOpenEndsTheWalkAndClosesTheWindow) {
+  EndWithPromptOpen([] { PostMessageA(search_test::SearchBoxHwnd(), WM_KEYDOWN, VK_ESCAPE, 0); });
+}
+
+TEST_F(SearchTest, ClosingMainWindowEndsARunningWalk) {
+  search_test::MakeTree({"a\\hl.exe"});
+  test::BoxAnswerer boxes;
+  boxes.SetHold(true);
+  OnStartSearchClicked();
+  ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  ui::Destroy(MainWindow);
+  ASSERT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(MainWindow); }));
+  EXPECT_FALSE(ui::IsLoaded(SearchWindow));
+  EXPECT_EQ(WorkerHandle.load(), nullptr);
+  EXPECT_EQ(test::FindDialog(kPromptTitle), nullptr);
+}
+
+TEST_F(SearchTest, SearchPressedTwiceQuicklyRunsOneWalk) {
+  search_test::MakeTree(kSmallTree);
+  OnStartSearchClicked();
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  test::PumpMessages();
+  EXPECT_EQ(Recorded(), SmallTreeWalk());
+  EXPECT_TRUE(ControlsEnabled());
+}
+
+TEST_F(SearchTest, SearchAfterStopWhileAPromptIsOpenEndsTheOldWalkFirst) {
+  search_test::MakeTree({"a\\hl.exe"});
+  ui::SetContent(MainWindow, "编辑框1", "D:\\旧的\\hl.exe");
+  test::BoxAnswerer boxes;
+  boxes.SetHold(true);
+  OnStartSearchClicked();
+  HWND first = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] { return (first = test::FindDialog(kPromptTitle)) != nullptr; }));
+  OnStopSearchClicked();
+  OnStartSearchClicked();
+  EXPECT_FALSE(IsWindow(first));
+  HWND second = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] { return (second = test::FindDialog(kPromptTitle)) != nullptr; }));
+  boxes.Answer(IDCANCEL);
+  boxes.SetHold(false);
+  WaitForWalkEnd();
+  test::PumpMessages();
+  EXPECT_EQ(boxes.SeenCount(), 1u);
+  EXPECT_EQ(Recorded(), (Texts{P("a"), P("a\\."), P("a\\hl.exe"),  // the first walk, up to its prompt
+                               P("a"), P("a\\."), P("a\\hl.exe"), P("a\\"), Root(), kNotFound}));
+  EXPECT_EQ(MainPath(), "D:\\旧的\\hl.exe");
+  EXPECT_TRUE(ControlsEnabled());
+}
+
+TEST_F(SearchTest, OpenReusesALoadedWindowAndExitMakesTheNextOneFresh) {
+  search_test::MakeTree(kSmallTree);
+  const HWND window = search_test::SearchHwnd();
+  OnOpenSearchClicked();
+  EXPECT_EQ(search_test::SearchHwnd(), window);
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  test::PumpMessages();
+  ASSERT_EQ(SearchBox(), kNotFound);
+  OnOpenSearchClicked();  // shown: nothing is reset
+  EXPECT_EQ(SearchBox(), kNotFound);
+
+  OnExitSearchClicked();  // no walk running: simply closes
+  ASSERT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(SearchWindow); }));
+  OnOpenSearchClicked();
+  EXPECT_TRUE(ui::Visible(SearchWindow));
+  EXPECT_EQ(SearchBox(), "");
+  EXPECT_TRUE(ControlsEnabled());
+}
+
+}  // namespace
