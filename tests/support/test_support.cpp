@@ -6,12 +6,15 @@
 #include <fstream>
 #include <sstream>
 
+#include "ui/model/threads.h"
+
 namespace test {
 
 void PumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) continue;
+    if (ui::TranslateWindowKey(msg)) continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }

@@ -18,7 +18,8 @@ inline constexpr DWORD kDefaultTimeoutMs = 20000;
 // Handles the calling thread's messages until `condition` holds or the timeout passes; true if it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultTimeoutMs);
 
-// Handles whatever is queued for the calling thread, and drops a quit message left by a closed window.
+// Handles whatever is queued for the calling thread as the launcher's loop does (keyboard rules
+// included), and drops a quit message left by a closed window.
 void PumpMessages();
 
 // A message box or dialog that a BoxAnswerer saw.

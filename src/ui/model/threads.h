@@ -50,4 +50,8 @@ void EndWorker(HANDLE thread);
 // Handles the window messages queued for the calling thread, stopping at a quit message.
 void ProcessPendingMessages();
 
+// Applies a window's keyboard rules (Enter, Esc, Tab) to a message about to be dispatched; true when
+// the message was used up. Every message loop of the window thread calls it.
+bool TranslateWindowKey(const MSG& msg);
+
 }  // namespace ui

@@ -1,0 +1,194 @@
+// The model's thread services: carrying a worker's control accesses out on the window thread, ending
+// a worker without ever blocking the window thread, and the window thread's message loop.
+#include "ui/model/threads.h"
+
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <vector>
+
+#include "ui/model/model.h"
+#include "ui/model/model_internal.h"
+
+namespace ui {
+namespace {
+
+constexpr char kInvokerClass[] = "LauncherModelInvoker";
+constexpr UINT kInvokeMessage = WM_APP + 1;
+// How often a wait for an ending worker looks again for message boxes it may have opened meanwhile.
+constexpr DWORD kDismissIntervalMs = 10;
+
+struct WorkerState {
+  DWORD threadId = 0;
+  UniqueKernelHandle thread;  // our own duplicate, to tell when it has ended
+  std::atomic<bool> abandoned{false};
+};
+
+struct Invocation {
+  FunctionRef work;
+  WorkerState* worker;
+  bool refused;
+};
+
+struct StartBlock {
+  LPTHREAD_START_ROUTINE entry;
+  void* parameter;
+  std::shared_ptr<WorkerState> state;
+};
+
+DWORD g_windowThread = 0;
+HWND g_invoker = nullptr;
+thread_local WorkerState* t_worker = nullptr;
+
+// Workers started and not yet ended, window thread only.
+std::vector<std::shared_ptr<WorkerState>>& Workers() {
+  static std::vector<std::shared_ptr<WorkerState>> workers;
+  return workers;
+}
+
+LRESULT CALLBACK InvokerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == kInvokeMessage) {
+    auto* invocation = reinterpret_cast<Invocation*>(lp);
+    if (invocation->worker && invocation->worker->abandoned.load()) {
+      invocation->refused = true;
+    } else {
+      invocation->work();
+    }
+    return 0;
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+DWORD WINAPI WorkerEntry(void* p) {
+  std::unique_ptr<StartBlock> block(static_cast<StartBlock*>(p));
+  std::shared_ptr<WorkerState> state = block->state;
+  t_worker = state.get();
+  const DWORD code = block->entry(block->parameter);
+  t_worker = nullptr;
+  return code;
+}
+
+void PruneEndedWorkers() {
+  auto& workers = Workers();
+  workers.erase(std::remove_if(workers.begin(), workers.end(),
+                               [](const std::shared_ptr<WorkerState>& w) {
+                                 return WaitForSingleObject(w->thread.get(), 0) != WAIT_TIMEOUT;
+                               }),
+                workers.end());
+}
+
+BOOL CALLBACK DismissWindow(HWND hwnd, LPARAM) {
+  PostMessageA(hwnd, WM_CLOSE, 0, 0);
+  return TRUE;
+}
+
+}  // namespace
+
+namespace detail {
+
+void EnsureWindowThread() {
+  if (g_windowThread) return;
+  g_windowThread = GetCurrentThreadId();
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof wc;
+  wc.lpfnWndProc = InvokerProc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = kInvokerClass;
+  RegisterClassExA(&wc);
+  g_invoker = CreateWindowExA(0, kInvokerClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleA(nullptr),
+                              nullptr);
+}
+
+}  // namespace detail
+
+bool OnWindowThread() { return g_windowThread == 0 || g_windowThread == GetCurrentThreadId(); }
+
+bool WorkerAbandoned() { return t_worker && t_worker->abandoned.load(); }
+
+bool RunOnWindowThread(FunctionRef work) {
+  if (OnWindowThread() || !g_invoker) {
+    work();
+    return true;
+  }
+  if (WorkerAbandoned()) return false;
+  Invocation invocation{work, t_worker, false};
+  SendMessageA(g_invoker, kInvokeMessage, 0, reinterpret_cast<LPARAM>(&invocation));
+  return !invocation.refused;
+}
+
+HANDLE StartWorker(LPTHREAD_START_ROUTINE entry, void* parameter, bool runAtOnce, DWORD* threadId) {
+  auto state = std::make_shared<WorkerState>();
+  auto* block = new StartBlock{entry, parameter, state};
+  DWORD id = 0;
+  HANDLE thread = CreateThread(nullptr, 0, WorkerEntry, block, CREATE_SUSPENDED, &id);
+  if (!thread) {
+    delete block;
+    return nullptr;
+  }
+  state->threadId = id;
+  HANDLE duplicate = nullptr;
+  DuplicateHandle(GetCurrentProcess(), thread, GetCurrentProcess(), &duplicate, SYNCHRONIZE, FALSE, 0);
+  state->thread.reset(duplicate);
+  PruneEndedWorkers();
+  Workers().push_back(state);
+  if (threadId) *threadId = id;
+  if (runAtOnce) ResumeThread(thread);
+  return thread;
+}
+
+void EndWorker(HANDLE thread) {
+  if (!thread) return;
+  const DWORD id = GetThreadId(thread);
+  for (auto& w : Workers()) {
+    if (w->threadId == id) w->abandoned = true;
+  }
+  // A worker created suspended would never reach a refused access.
+  while (ResumeThread(thread) > 1) {
+  }
+
+  bool quit = false;
+  WPARAM quitCode = 0;
+  for (;;) {
+    EnumThreadWindows(id, DismissWindow, 0);
+    const DWORD r = MsgWaitForMultipleObjects(1, &thread, FALSE, kDismissIntervalMs, QS_ALLINPUT);
+    if (r == WAIT_OBJECT_0 || r == WAIT_FAILED) break;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        quit = true;
+        quitCode = msg.wParam;
+        continue;
+      }
+      if (!TranslateWindowKey(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+      }
+    }
+  }
+  PruneEndedWorkers();
+  if (quit) PostQuitMessage(static_cast<int>(quitCode));
+}
+
+void ProcessPendingMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) break;
+    if (!TranslateWindowKey(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+}
+
+int RunMessageLoop() {
+  MSG msg{};
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (!TranslateWindowKey(msg)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+  return static_cast<int>(msg.wParam);
+}
+
+}  // namespace ui
