@@ -62,6 +62,10 @@ Text CurrentDrive(const WindowLayout& window, const char* control);
 Text FileName(const WindowLayout& window, const char* control);
 bool Open(const WindowLayout& window, const char* control);  // true when a file was accepted
 
+// The native control id of a control: 1000 plus its position in the layout, stable for tools that
+// drive the launcher from outside (automation, accessibility, tests). -1 for a name the layout lacks.
+int ControlId(const WindowLayout& window, const char* control);
+
 // --- Message boxes ---------------------------------------------------------------------------------
 // The system's message box without owner, task-modal unless the style is system-modal. Returns the
 // button that closed it: OK 0, Cancel 1, Abort 2, Retry 3, Ignore 4, Yes 5, No 6.

@@ -360,6 +360,13 @@ void FireClicked(ControlInstance& control) {
 
 using namespace detail;
 
+int ControlId(const WindowLayout& window, const char* control) {
+  for (size_t i = 0; i < window.controls.size(); ++i) {
+    if (std::strcmp(window.controls[i].name, control) == 0) return kFirstControlId + static_cast<int>(i);
+  }
+  return -1;
+}
+
 bool Load(const WindowLayout& window, const WindowLayout* parent, bool modal) {
   if (!OnWindowThread()) {
     bool result = false;
