@@ -101,6 +101,7 @@ BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM lp) {
 }  // namespace
 
 TEST(ControlPanelShortcuts, RunRundll32FromTheSystemDirectory) {
+  ASSERT_NE(std::getenv("LAUNCHER_EXE"), nullptr) << "LAUNCHER_EXE names the launcher (ctest sets it)";
   test::ScratchDir scratch;
   const std::string log = scratch.File("rundll32.log");
   FakeRundll32 fake;
