@@ -1,0 +1,17 @@
+// The game's parameter text, built from the player's choices; free of window code.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// One of the three mouse switches: whether its box is checked, and its caption at that moment.
+struct MouseSwitch {
+  bool checked = false;
+  std::string caption;
+};
+
+// "-game cstrike -<depth> -width <w> -height <h> -freq <rate>", then " <caption>" for each checked
+// switch in order. An empty resolution (no item selected) leaves out -width and -height, so the game
+// keeps its own resolution.
+std::string BuildGameCommandLine(std::string_view colorDepth, std::string_view resolution,
+                                 std::string_view refreshRate, const MouseSwitch (&switches)[3]);

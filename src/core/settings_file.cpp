@@ -1,0 +1,70 @@
+// option.ini beside the launcher's executable.
+#include "core/settings_file.h"
+
+#include <windows.h>
+
+#include <vector>
+
+#include "core/process_start.h"
+#include "core/setting_values.h"
+
+namespace {
+
+constexpr const char kGamePathKey[] = "CS路径";
+constexpr const char kResolutionKey[] = "分辨率";
+constexpr const char kRefreshRateKey[] = "刷新率";
+constexpr const char kColorDepthKey[] = "颜色质量";
+constexpr const char kMouseAccelKey[] = "-noforcemaccel";
+constexpr const char kMouseParmsKey[] = "-noforcemparms";
+constexpr const char kMouseSpeedKey[] = "-noforcemspd";
+
+}  // namespace
+
+std::string SettingsFilePath() { return LauncherDirectory() + "\\option.ini"; }
+
+std::string ReadSetting(const std::string& key) { return ReadSetting(SettingsFilePath(), key); }
+
+std::string ReadSetting(const std::string& file, const std::string& key) {
+  std::vector<char> buffer(kSettingBufferSize, '\0');
+  GetPrivateProfileStringA(kSettingsSection, key.c_str(), nullptr, buffer.data(), kSettingBufferSize,
+                           file.c_str());
+  buffer.back() = '\0';
+  return std::string(buffer.data());
+}
+
+void WriteSetting(const std::string& key, const std::string& value) {
+  WriteSetting(SettingsFilePath(), key, value);
+}
+
+void WriteSetting(const std::string& file, const std::string& key, const std::string& value) {
+  // A profile value is one line: a line break in it would write lines of its own into the file,
+  // such as a second 分辨率=. Only what stands before the first break is stored.
+  const std::string line = value.substr(0, value.find_first_of("\r\n"));
+  WritePrivateProfileStringA(kSettingsSection, key.c_str(), line.c_str(), file.c_str());
+}
+
+LaunchSettings LoadLaunchSettings() { return LoadLaunchSettings(SettingsFilePath()); }
+
+LaunchSettings LoadLaunchSettings(const std::string& file) {
+  LaunchSettings s;
+  s.gamePath = ReadSetting(file, kGamePathKey);
+  s.resolutionIndex = SettingTextToInt(ReadSetting(file, kResolutionKey));
+  s.refreshRateIndex = SettingTextToInt(ReadSetting(file, kRefreshRateKey));
+  s.colorDepthIndex = SettingTextToInt(ReadSetting(file, kColorDepthKey));
+  s.noForceMouseAccel = SettingTextToFlag(ReadSetting(file, kMouseAccelKey));
+  s.noForceMouseParms = SettingTextToFlag(ReadSetting(file, kMouseParmsKey));
+  s.noForceMouseSpeed = SettingTextToFlag(ReadSetting(file, kMouseSpeedKey));
+  return s;
+}
+
+void SaveLaunchSettings(const LaunchSettings& settings) { SaveLaunchSettings(SettingsFilePath(), settings); }
+
+void SaveLaunchSettings(const std::string& file, const LaunchSettings& s) {
+  WriteSetting(file, kGamePathKey, s.gamePath);
+  WriteSetting(file, kResolutionKey, IndexToSettingText(s.resolutionIndex));
+  WriteSetting(file, kRefreshRateKey, IndexToSettingText(s.refreshRateIndex));
+  WriteSetting(file, kColorDepthKey, IndexToSettingText(s.colorDepthIndex));
+  WriteSetting(file, kMouseAccelKey, FlagToSettingText(s.noForceMouseAccel));
+  WriteSetting(file, kMouseParmsKey, FlagToSettingText(s.noForceMouseParms));
+  WriteSetting(file, kMouseSpeedKey, FlagToSettingText(s.noForceMouseSpeed));
+}

@@ -1,0 +1,44 @@
+// option.ini beside the launcher's executable: the seven settings of MainWindow kept between runs, all
+// under the section "参数设置", reached only through the system's private profile functions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The seven settings exchanged between option.ini and the controls of MainWindow. A list's index counts
+// its items from 0; -1 means no item is selected.
+struct LaunchSettings {
+  std::string gamePath;               // "CS路径", 编辑框1
+  std::int32_t resolutionIndex = 0;   // "分辨率", 组合框1
+  std::int32_t refreshRateIndex = 0;  // "刷新率", 组合框2
+  std::int32_t colorDepthIndex = 0;   // "颜色质量", 组合框3
+  bool noForceMouseAccel = false;     // "-noforcemaccel", 选择框1
+  bool noForceMouseParms = false;     // "-noforcemparms", 选择框2
+  bool noForceMouseSpeed = false;     // "-noforcemspd", 选择框3
+};
+
+inline constexpr const char kSettingsSection[] = "参数设置";
+inline constexpr unsigned kSettingBufferSize = 10240;
+
+// LauncherDirectory followed by "\option.ini"; independent of the current directory.
+std::string SettingsFilePath();
+
+// The key's value in the section, or the empty text when the file, the section or the key is missing. A
+// value longer than the buffer comes back cut to what fits. The forms without a file use
+// SettingsFilePath().
+std::string ReadSetting(const std::string& key);
+std::string ReadSetting(const std::string& file, const std::string& key);
+
+// Stores the value under the key in the section (an empty value still writes the key). A failed write is
+// not reported.
+void WriteSetting(const std::string& key, const std::string& value);
+void WriteSetting(const std::string& file, const std::string& key, const std::string& value);
+
+// Reads the seven keys; a missing or unreadable one gives the field's default.
+LaunchSettings LoadLaunchSettings();
+LaunchSettings LoadLaunchSettings(const std::string& file);
+
+// Writes the seven keys in their fixed order. The first write creates the file; later ones replace the
+// values in place and leave other keys and sections alone.
+void SaveLaunchSettings(const LaunchSettings& settings);
+void SaveLaunchSettings(const std::string& file, const LaunchSettings& settings);

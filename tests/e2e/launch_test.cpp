@@ -1,0 +1,214 @@
+// The real launcher.exe, started from another folder: what the player sees at start-up, and the game
+// it starts (a fake that logs its command line and current folder).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "launcher_process.h"
+#include "ui/layouts/main_window.h"
+
+namespace {
+
+using test::ControlOf;
+
+class LaunchTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(test::CopyTo(test::BuiltLauncher(), launcherExe_)) << test::BuiltLauncher();
+    ASSERT_TRUE(CreateDirectoryA(home_.File("game").c_str(), nullptr));
+    ASSERT_TRUE(test::CopyTo(test::BuiltTool("fake_game.exe"), gameExe_));
+  }
+
+  void WriteIni(const char* key, const std::string& value) {
+    WritePrivateProfileStringA("参数设置", key, value.c_str(), ini_.c_str());
+  }
+
+  // Starts the launcher from the other folder, with arguments it must ignore.
+  std::unique_ptr<test::LauncherProcess> Start() {
+    auto p = std::make_unique<test::LauncherProcess>(launcherExe_, elsewhere_.path(), "-game foo /x option.ini");
+    EXPECT_TRUE(p->started());
+    main_ = p->MainWindow();
+    EXPECT_NE(main_, nullptr);
+    return p;
+  }
+
+  HWND Control(const char* name) const { return ControlOf(main_, MainWindow, name); }
+  int Selection(const char* combo) const {
+    return static_cast<int>(SendMessageA(Control(combo), CB_GETCURSEL, 0, 0));
+  }
+  bool IsChecked(const char* box) const { return SendMessageA(Control(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+  // The records the fake game logged, each "cmd=..." and "cwd=...".
+  std::vector<std::pair<std::string, std::string>> GameRecords() const {
+    std::vector<std::pair<std::string, std::string>> records;
+    const std::string log = test::ReadFileBytes(home_.File("game\\game.log"));
+    size_t at = 0;
+    for (;;) {
+      const size_t cmd = log.find("cmd=", at);
+      const size_t cwd = log.find("\r\ncwd=", cmd == std::string::npos ? at : cmd);
+      if (cmd == std::string::npos || cwd == std::string::npos) break;
+      const size_t end = log.find("\r\n", cwd + 6);
+      if (end == std::string::npos) break;
+      records.emplace_back(log.substr(cmd + 4, cwd - cmd - 4), log.substr(cwd + 6, end - cwd - 6));
+      at = end + 2;
+    }
+    return records;
+  }
+
+  // The launcher's thread has handled everything sent before: a box opened meanwhile would show now.
+  void SyncWithLauncher() const {
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutA(main_, WM_NULL, 0, 0, SMTO_NORMAL, test::kDefaultTimeoutMs, &ignored);
+  }
+
+  test::ScratchDir home_;
+  test::ScratchDir elsewhere_;
+  std::string launcherExe_ = home_.File("launcher.exe");
+  std::string gameExe_ = home_.File("game\\hl.exe");
+  std::string ini_ = home_.File("option.ini");
+  HWND main_ = nullptr;
+};
+
+bool EndsWith(const std::string& text, const std::string& tail) {
+  return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+TEST_F(LaunchTest, FirstRunShowsDefaultsNotTheLayoutPresets) {
+  auto launcher = Start();
+  ASSERT_NE(main_, nullptr);
+  EXPECT_EQ(test::RemoteText(Control("编辑框1")), "");
+  const int resolutions = static_cast<int>(SendMessageA(Control("组合框1"), CB_GETCOUNT, 0, 0));
+  EXPECT_EQ(Selection("组合框1"), resolutions > 0 ? 0 : -1);
+  EXPECT_EQ(Selection("组合框2"), 0);  // "60", although the layout presets "75"
+  EXPECT_EQ(Selection("组合框3"), 0);  // "16bpp", although the layout presets "32bpp"
+  EXPECT_FALSE(IsChecked("选择框1"));
+  EXPECT_FALSE(IsChecked("选择框2"));
+  EXPECT_FALSE(IsChecked("选择框3"));
+  // The mouse state is shown from the first sight of the window.
+  const std::string state = test::RemoteText(Control("标签5"));
+  EXPECT_TRUE(state == "鼠标加速:已关" || state == "鼠标加速:未关" || state == "鼠标加速:未知") << state;
+  EXPECT_FALSE(test::FileExists(ini_));  // reading creates nothing
+}
+
+TEST_F(LaunchTest, StoredSettingsAreApplied) {
+  WriteIni("CS路径", gameExe_);
+  WriteIni("分辨率", "999");
+  WriteIni("刷新率", "-1");
+  WriteIni("颜色质量", "5");
+  WriteIni("-noforcemaccel", "1");
+  WriteIni("-noforcemparms", "真");
+  auto launcher = Start();
+  ASSERT_NE(main_, nullptr);
+  EXPECT_EQ(test::RemoteText(Control("编辑框1")), gameExe_);
+  const int resolutions = static_cast<int>(SendMessageA(Control("组合框1"), CB_GETCOUNT, 0, 0));
+  EXPECT_EQ(Selection("组合框1"), resolutions - 1);  // past the end: the last item
+  EXPECT_EQ(Selection("组合框2"), -1);
+  EXPECT_EQ(Selection("组合框3"), 1);
+  EXPECT_FALSE(IsChecked("选择框1"));
+  EXPECT_TRUE(IsChecked("选择框2"));
+  EXPECT_FALSE(IsChecked("选择框3"));
+}
+
+TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
+  WriteIni("CS路径", gameExe_);
+  WriteIni("刷新率", "3");
+  WriteIni("颜色质量", "1");
+  WriteIni("-noforcemaccel", "真");
+  WriteIni("-noforcemspd", "真");
+  auto launcher = Start();
+  ASSERT_NE(main_, nullptr);
+  const std::string resolution = test::RemoteItemText(Control("组合框1"), 0);
+  ASSERT_FALSE(resolution.empty());
+  const std::string width = resolution.substr(0, resolution.find('x'));
+  const std::string height = resolution.substr(resolution.find('x') + 1);
+
+  test::Click(Control("按钮1"));
+  ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 1; }));
+  const auto records = GameRecords();
+  EXPECT_TRUE(EndsWith(records[0].first, " -game cstrike -32bpp -width " + width + " -height " + height +
+                                             " -freq 85 -noforcemaccel -noforcemspd"))
+      << records[0].first;
+  EXPECT_EQ(records[0].second, home_.path());
+
+  // All seven keys and nothing else, with the values of the controls.
+  char section[4096] = {};
+  const DWORD n = GetPrivateProfileSectionA("参数设置", section, sizeof section, ini_.c_str());
+  std::vector<std::string> lines;
+  for (const char* p = section; p < section + n && *p; p += lstrlenA(p) + 1) lines.emplace_back(p);
+  std::vector<std::string> expected = {"CS路径=" + gameExe_, "分辨率=0", "刷新率=3", "颜色质量=1",
+                                       "-noforcemaccel=真", "-noforcemparms=假", "-noforcemspd=真"};
+  std::sort(lines.begin(), lines.end());
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(lines, expected);
+}
+
+TEST_F(LaunchTest, TwoClicksStartTwoGamesAndSwitchChangesCount) {
+  WriteIni("CS路径", gameExe_);
+  auto launcher = Start();
+  ASSERT_NE(main_, nullptr);
+  SendMessageA(Control("组合框1"), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);  // no resolution chosen
+  SendMessageA(Control("选择框2"), BM_SETCHECK, BST_CHECKED, 0);
+  test::Click(Control("按钮1"));
+  ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 1; }));
+  SendMessageA(Control("选择框2"), BM_SETCHECK, BST_UNCHECKED, 0);
+  test::Click(Control("按钮1"));
+  ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 2; }));
+  const auto records = GameRecords();
+  EXPECT_TRUE(EndsWith(records[0].first, " -game cstrike -16bpp -freq 60 -noforcemparms")) << records[0].first;
+  EXPECT_TRUE(EndsWith(records[1].first, " -game cstrike -16bpp -freq 60")) << records[1].first;
+  EXPECT_EQ(GetPrivateProfileIntA("参数设置", "分辨率", 7, ini_.c_str()), -1);
+}
+
+TEST_F(LaunchTest, EnterInThePathBoxLaunches) {
+  WriteIni("CS路径", gameExe_);
+  auto launcher = Start();
+  ASSERT_NE(main_, nullptr);
+  HWND edit = Control("编辑框1");
+  PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
+  PostMessageA(edit, WM_CHAR, '\r', 1);
+  ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 1; }));
+  SyncWithLauncher();
+  EXPECT_EQ(GameRecords().size(), 1u);
+}
+
+TEST_F(LaunchTest, EmptyPathAsksForItAndWritesNothing) {
+  auto launcher = Start();
+  ASSERT_NE(main_, nullptr);
+  test::BoxAnswerer boxes(launcher->pid());
+  boxes.Answer(IDOK);
+  test::Click(Control("按钮1"));
+  ASSERT_TRUE(test::WaitUntil([&] { return boxes.SeenCount() == 1; }));
+  const test::SeenBox box = boxes.Seen()[0];
+  EXPECT_EQ(box.title, "信息：");
+  EXPECT_EQ(box.text, "请设置CS文件路径地址");
+  SyncWithLauncher();
+  EXPECT_FALSE(test::FileExists(ini_));
+  EXPECT_TRUE(GameRecords().empty());
+
+  // An option.ini that is there already is not touched either.
+  const std::string before = "[参数设置]\r\nCS路径=\r\n分辨率=3\r\n";
+  test::WriteFileBytes(ini_, before);
+  boxes.Answer(IDOK);
+  test::Click(Control("按钮1"));
+  ASSERT_TRUE(test::WaitUntil([&] { return boxes.SeenCount() == 2; }));
+  SyncWithLauncher();
+  EXPECT_EQ(test::ReadFileBytes(ini_), before);
+}
+
+TEST_F(LaunchTest, MissingGameStillSavesAndShowsNothing) {
+  auto launcher = Start();
+  ASSERT_NE(main_, nullptr);
+  const std::string missing = home_.File("nowhere\\hl.exe");
+  SendMessageA(Control("编辑框1"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(missing.c_str()));
+  test::Click(Control("按钮1"));
+  ASSERT_TRUE(test::WaitUntil([&] { return test::FileExists(ini_); }));
+  SyncWithLauncher();
+  char path[1024] = {};
+  GetPrivateProfileStringA("参数设置", "CS路径", "", path, sizeof path, ini_.c_str());
+  EXPECT_EQ(path, missing);
+  EXPECT_EQ(test::FindDialog(nullptr, launcher->pid()), nullptr);
+}
+
+}  // namespace

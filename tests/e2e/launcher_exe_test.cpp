@@ -1,0 +1,162 @@
+// launcher.exe as a file: a 32-bit GUI executable that needs no MinGW DLL beside it and carries its icon,
+// version and manifest.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+
+namespace {
+
+std::string LauncherExe() {
+  const char* path = std::getenv("LAUNCHER_EXE");
+  return path ? path : "";
+}
+
+template <class T>
+T Read(const std::string& bytes, size_t offset) {
+  T value{};
+  if (offset + sizeof(T) <= bytes.size()) std::memcpy(&value, bytes.data() + offset, sizeof(T));
+  return value;
+}
+
+// The file's PE headers, enough to find its imports.
+struct PeImage {
+  std::string bytes;
+  size_t peHeader = 0;
+  size_t optionalHeader = 0;
+  size_t sections = 0;
+  int sectionCount = 0;
+
+  explicit PeImage(std::string b) : bytes(std::move(b)) {
+    peHeader = Read<uint32_t>(bytes, 0x3C);
+    optionalHeader = peHeader + 24;
+    sectionCount = Read<uint16_t>(bytes, peHeader + 6);
+    sections = optionalHeader + Read<uint16_t>(bytes, peHeader + 20);
+  }
+  // File offset of a relative virtual address; 0 when no section holds it.
+  size_t Offset(uint32_t rva) const {
+    for (int i = 0; i < sectionCount; ++i) {
+      const size_t s = sections + 40 * static_cast<size_t>(i);
+      const uint32_t va = Read<uint32_t>(bytes, s + 12);
+      const uint32_t size = std::max(Read<uint32_t>(bytes, s + 8), Read<uint32_t>(bytes, s + 16));
+      if (rva >= va && rva < va + size) return rva - va + Read<uint32_t>(bytes, s + 20);
+    }
+    return 0;
+  }
+  std::vector<std::string> ImportedDlls() const {
+    std::vector<std::string> dlls;
+    const uint32_t importRva = Read<uint32_t>(bytes, optionalHeader + 96 + 8);
+    size_t d = Offset(importRva);
+    if (!d) return dlls;
+    for (;; d += 20) {
+      const uint32_t nameRva = Read<uint32_t>(bytes, d + 12);
+      if (!nameRva) break;
+      const size_t name = Offset(nameRva);
+      std::string dll(bytes.c_str() + name);
+      std::transform(dll.begin(), dll.end(), dll.begin(), [](unsigned char c) { return std::tolower(c); });
+      dlls.push_back(dll);
+    }
+    return dlls;
+  }
+};
+
+TEST(LauncherExe, IsA32BitGuiProgramWithoutMinGwDlls) {
+  ASSERT_FALSE(LauncherExe().empty()) << "LAUNCHER_EXE is not set";
+  const PeImage pe(test::ReadFileBytes(LauncherExe()));
+  ASSERT_GT(pe.bytes.size(), 1024u);
+  ASSERT_EQ(pe.bytes.compare(0, 2, "MZ"), 0);
+  ASSERT_EQ(pe.bytes.compare(pe.peHeader, 4, std::string("PE\0\0", 4)), 0);
+  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.peHeader + 4), IMAGE_FILE_MACHINE_I386);
+  EXPECT_TRUE(Read<uint16_t>(pe.bytes, pe.peHeader + 22) & IMAGE_FILE_EXECUTABLE_IMAGE);
+  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader), IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader + 68), IMAGE_SUBSYSTEM_WINDOWS_GUI);
+
+  const auto dlls = pe.ImportedDlls();
+  ASSERT_FALSE(dlls.empty());
+  EXPECT_NE(std::find(dlls.begin(), dlls.end(), "user32.dll"), dlls.end());
+  for (const std::string& dll : dlls) {
+    EXPECT_EQ(dll.find("libgcc"), std::string::npos) << dll;
+    EXPECT_EQ(dll.find("libstdc++"), std::string::npos) << dll;
+    EXPECT_EQ(dll.find("libwinpthread"), std::string::npos) << dll;
+    EXPECT_EQ(dll.find("mingw"), std::string::npos) << dll;
+  }
+}
+
+class LauncherResources : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(LauncherExe().empty()) << "LAUNCHER_EXE is not set";
+    module_ = LoadLibraryExA(LauncherExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module_, nullptr);
+  }
+  void TearDown() override {
+    if (module_) FreeLibrary(module_);
+  }
+  std::string Resource(LPCSTR id, LPCSTR type) const {
+    HRSRC found = FindResourceA(module_, id, type);
+    if (!found) return {};
+    HGLOBAL loaded = LoadResource(module_, found);
+    const char* data = static_cast<const char*>(LockResource(loaded));
+    return data ? std::string(data, SizeofResource(module_, found)) : std::string();
+  }
+  HMODULE module_ = nullptr;
+};
+
+#pragma pack(push, 2)
+struct GroupIconEntry {
+  BYTE width, height, colors, reserved;
+  WORD planes, bitCount;
+  DWORD bytes;
+  WORD id;
+};
+#pragma pack(pop)
+
+TEST_F(LauncherResources, CarriesTheWindowIcon) {
+  const std::string group = Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  ASSERT_EQ(group.size(), 6 + sizeof(GroupIconEntry));
+  EXPECT_EQ(Read<uint16_t>(group, 2), 1);  // an icon
+  ASSERT_EQ(Read<uint16_t>(group, 4), 1);  // one image
+  const auto entry = Read<GroupIconEntry>(group, 6);
+  EXPECT_EQ(entry.width, 128);
+  EXPECT_EQ(entry.height, 128);
+  EXPECT_EQ(entry.bitCount, 32);
+  // As an icon file: a 6-byte header, one 16-byte entry, and the image.
+  EXPECT_EQ(6 + 16 + entry.bytes, 67646u);
+
+  const std::string image = Resource(MAKEINTRESOURCEA(entry.id), MAKEINTRESOURCEA(3));  // RT_ICON
+  ASSERT_EQ(image.size(), 40u + 65536u + 2048u);
+  const auto header = Read<BITMAPINFOHEADER>(image, 0);
+  EXPECT_EQ(header.biSize, 40u);
+  EXPECT_EQ(header.biWidth, 128);
+  EXPECT_EQ(header.biHeight, 256);  // colour and mask
+  EXPECT_EQ(header.biBitCount, 32);
+  int opaque = 0;
+  for (size_t p = 40 + 3; p < 40 + 65536; p += 4) opaque += static_cast<unsigned char>(image[p]) == 0xFF;
+  EXPECT_EQ(opaque, 128 * 128);
+  // A real picture, not one flat colour.
+  std::vector<uint32_t> colours;
+  for (size_t p = 40; p < 40 + 65536; p += 4) colours.push_back(Read<uint32_t>(image, p));
+  std::sort(colours.begin(), colours.end());
+  EXPECT_GT(std::unique(colours.begin(), colours.end()) - colours.begin(), 16);
+}
+
+TEST_F(LauncherResources, CarriesAVersionAndAManifestWithoutExecutionLevel) {
+  EXPECT_FALSE(Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16)).empty());  // RT_VERSION
+  const std::string manifest = Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  ASSERT_FALSE(manifest.empty());
+  EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+  EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+  EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
+  EXPECT_EQ(manifest.find("requestedPrivileges"), std::string::npos);
+}
+
+}  // namespace

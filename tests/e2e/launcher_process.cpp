@@ -1,0 +1,107 @@
+// Driving the real launcher.exe from outside.
+#include "launcher_process.h"
+
+#include <cstdlib>
+#include <vector>
+
+#include "ui/model/model.h"
+
+namespace test {
+
+std::string BuiltLauncher() {
+  const char* exe = std::getenv("LAUNCHER_EXE");
+  return exe && *exe ? exe : BuiltTool("..\\launcher.exe");
+}
+
+std::string BuiltTool(const char* exeName) {
+  char module[MAX_PATH * 4] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
+  std::string dir(module, n);
+  return dir.substr(0, dir.find_last_of('\\') + 1) + exeName;
+}
+
+bool CopyTo(const std::string& from, const std::string& to) { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }
+
+LauncherProcess::LauncherProcess(const std::string& exe, const std::string& workingDir, const std::string& arguments) {
+  std::string commandLine = "\"" + exe + "\"";
+  if (!arguments.empty()) commandLine += " " + arguments;
+  std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
+  mutableLine.push_back('\0');
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(), &si,
+                     &pi)) {
+    CloseHandle(pi.hThread);
+    process_.reset(pi.hProcess);
+    pid_ = pi.dwProcessId;
+  }
+}
+
+LauncherProcess::~LauncherProcess() {
+  if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+    TerminateProcess(process_.get(), 1);
+    WaitForSingleObject(process_.get(), 5000);
+  }
+}
+
+namespace {
+struct WindowSearch {
+  DWORD pid;
+  const char* title;
+  HWND found;
+};
+BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<WindowSearch*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid == search->pid && IsWindowVisible(hwnd) && WindowText(hwnd) == search->title) {
+    search->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+}  // namespace
+
+HWND LauncherProcess::FindWindowByTitle(const char* title) const {
+  WindowSearch search{pid_, title, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND LauncherProcess::WaitForWindow(const char* title, DWORD timeoutMs) const {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = FindWindowByTitle(title)) != nullptr; }, timeoutMs);
+  return found;
+}
+
+bool LauncherProcess::WaitForExit(DWORD* exitCode, DWORD timeoutMs) const {
+  if (!process_) return false;
+  if (!WaitUntil([&] { return WaitForSingleObject(process_.get(), 0) == WAIT_OBJECT_0; }, timeoutMs)) return false;
+  DWORD code = 0;
+  GetExitCodeProcess(process_.get(), &code);
+  if (exitCode) *exitCode = code;
+  return true;
+}
+
+HWND ControlOf(HWND window, const ui::WindowLayout& layout, const char* name) {
+  return GetDlgItem(window, ui::ControlId(layout, name));
+}
+
+std::string RemoteText(HWND hwnd) {
+  char text[4096] = {};
+  SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+  return text;
+}
+
+std::string RemoteItemText(HWND combo, int index) {
+  wchar_t wide[1024] = {};
+  if (SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide)) == CB_ERR) return {};
+  char text[2048] = {};
+  WideCharToMultiByte(936, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+  return text;
+}
+
+void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+}  // namespace test

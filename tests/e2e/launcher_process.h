@@ -1,0 +1,50 @@
+// Driving the real launcher.exe from outside: a copy in a scratch folder, started from another working
+// folder, its windows found by title and its controls by their ids.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "core/handles.h"
+#include "test_support.h"
+#include "ui/model/layout.h"
+
+namespace test {
+
+// The built launcher.exe and fakes, as the build placed them.
+std::string BuiltLauncher();
+std::string BuiltTool(const char* exeName);  // e.g. "fake_game.exe"
+bool CopyTo(const std::string& from, const std::string& to);
+
+class LauncherProcess {
+ public:
+  // Starts `exe` with `arguments` in `workingDir`.
+  LauncherProcess(const std::string& exe, const std::string& workingDir, const std::string& arguments = "");
+  ~LauncherProcess();  // ends a launcher still running
+  LauncherProcess(const LauncherProcess&) = delete;
+  LauncherProcess& operator=(const LauncherProcess&) = delete;
+
+  bool started() const { return static_cast<bool>(process_); }
+  DWORD pid() const { return pid_; }
+  // The visible top-level window of this process with that title, waiting for it; null on timeout.
+  HWND WaitForWindow(const char* title, DWORD timeoutMs = kDefaultTimeoutMs) const;
+  HWND FindWindowByTitle(const char* title) const;
+  HWND MainWindow(DWORD timeoutMs = kDefaultTimeoutMs) const { return WaitForWindow("Vantor 多功能启动器", timeoutMs); }
+  // Waits for the process to end; true with its exit code when it did.
+  bool WaitForExit(DWORD* exitCode, DWORD timeoutMs = kDefaultTimeoutMs) const;
+
+ private:
+  UniqueKernelHandle process_;
+  DWORD pid_ = 0;
+};
+
+// A control of a launcher window by its layout name.
+HWND ControlOf(HWND window, const ui::WindowLayout& layout, const char* name);
+// Text of a control in another process (WM_GETTEXT is marshalled by the system).
+std::string RemoteText(HWND hwnd);
+// Text of a combo box item in another process (sent as Unicode and converted: see PLATFORM notes).
+std::string RemoteItemText(HWND combo, int index);
+void Click(HWND button);  // posted, so a box that the click opens does not block the test
+
+}  // namespace test

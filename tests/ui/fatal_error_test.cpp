@@ -1,0 +1,105 @@
+// The model's fatal error: touching a window that is not loaded shows the error box and ends the
+// process with exit code -1. The process that errs is this test executable started once more, running
+// only one of the disabled helper tests below; this process answers its box from outside.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "test_support.h"
+#include "ui/model/model.h"
+#include "ui_test_helpers.h"
+
+namespace {
+
+using namespace ui;
+
+constexpr ControlLayout kControls[] = {
+    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 8, .width = 200, .height = 20},
+};
+const WindowLayout kNeverLoaded = {.name = "NeverLoaded", .title = "从未载入", .width = 240, .height = 100,
+                                   .controls = kControls};
+const WindowLayout kClosed = {.name = "Closed", .title = "已关闭", .width = 240, .height = 100,
+                              .controls = kControls};
+
+// Helpers run in the child process only.
+TEST(FatalErrorChild, DISABLED_ReadsAWindowNeverLoaded) {
+  (void)Content(kNeverLoaded, "编辑框1");
+  ADD_FAILURE() << "the model let the access through";
+}
+
+TEST(FatalErrorChild, DISABLED_WritesAWindowAlreadyClosed) {
+  ASSERT_TRUE(Load(kClosed));
+  SetContent(kClosed, "编辑框1", "还在");
+  ASSERT_TRUE(uitest::CloseAndWait(kClosed));
+  // As after the last window has gone: the quit message must not close the error box unseen.
+  PostQuitMessage(0);
+  SetContent(kClosed, "编辑框1", "已关闭");
+  ADD_FAILURE() << "the model let the access through";
+}
+
+TEST(FatalErrorChild, DISABLED_ShowsAClosedWindow) {
+  ASSERT_TRUE(Load(kClosed));
+  ASSERT_TRUE(uitest::CloseAndWait(kClosed));
+  SetVisible(kClosed, true);
+  ADD_FAILURE() << "the model let the access through";
+}
+
+struct ChildResult {
+  DWORD exitCode = 0;
+  std::vector<test::SeenBox> boxes;
+};
+
+ChildResult RunChild(const char* helper) {
+  char exe[MAX_PATH * 2] = {};
+  GetModuleFileNameA(nullptr, exe, sizeof exe);
+  std::string command = std::string("\"") + exe + "\" --gtest_also_run_disabled_tests --gtest_filter=FatalErrorChild." +
+                        helper;
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  ChildResult result;
+  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+    ADD_FAILURE() << "cannot start " << command;
+    return result;
+  }
+  {
+    test::BoxAnswerer answerer(pi.dwProcessId);
+    answerer.Answer(IDOK);
+    answerer.Answer(IDOK);  // a second box would be a fault too; let it be seen and closed
+    const bool ended = test::WaitUntil([&] { return WaitForSingleObject(pi.hProcess, 0) == WAIT_OBJECT_0; });
+    if (!ended) {
+      TerminateProcess(pi.hProcess, 99);
+      ADD_FAILURE() << helper << " did not end";
+    }
+    result.boxes = answerer.Seen();
+  }
+  GetExitCodeProcess(pi.hProcess, &result.exitCode);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return result;
+}
+
+constexpr const char* kNotLoadedText = "运行时出错!\r\n\r\n错误信息：未载入欲访问窗口组件所在的窗口\r\n";
+
+TEST(FatalError, TouchingAWindowNeverLoadedEndsTheProcess) {
+  const ChildResult r = RunChild("DISABLED_ReadsAWindowNeverLoaded");
+  EXPECT_EQ(r.exitCode, 0xFFFFFFFFu);
+  ASSERT_EQ(r.boxes.size(), 1u);
+  EXPECT_EQ(r.boxes[0].title, "错误");
+  EXPECT_EQ(r.boxes[0].text, kNotLoadedText);
+}
+
+TEST(FatalError, TouchingAClosedWindowEndsTheProcess) {
+  for (const char* helper : {"DISABLED_WritesAWindowAlreadyClosed", "DISABLED_ShowsAClosedWindow"}) {
+    SCOPED_TRACE(helper);
+    const ChildResult r = RunChild(helper);
+    EXPECT_EQ(r.exitCode, 0xFFFFFFFFu);
+    ASSERT_EQ(r.boxes.size(), 1u);
+    EXPECT_EQ(r.boxes[0].title, "错误");
+    EXPECT_EQ(r.boxes[0].text, kNotLoadedText);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,388 @@
+// MainWindow as the model builds it from its layout: frame, every control's class, place, caption,
+// items and styles, the drawn colours, and the keyboard (Enter clicks 启动 CS, Esc closes).
+//
+// The window is built from MainWindow's own control table; only the start-up handler is left out (it
+// changes selections and captions) and the buttons count their clicks instead of running the logic.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "test_support.h"
+#include "ui/layouts/main_window.h"
+#include "ui/model/model.h"
+#include "ui_test_helpers.h"
+
+namespace {
+
+using namespace ui;
+
+int g_launchClicks = 0;
+int g_otherClicks = 0;
+void CountLaunch() { ++g_launchClicks; }
+void CountOther() { ++g_otherClicks; }
+
+const std::vector<ControlLayout>& CountingControls() {
+  static const std::vector<ControlLayout> controls = [] {
+    std::vector<ControlLayout> copy(MainWindow.controls.begin(), MainWindow.controls.end());
+    for (auto& c : copy) {
+      if (c.clicked) c.clicked = std::string(c.name) == "按钮1" ? CountLaunch : CountOther;
+    }
+    return copy;
+  }();
+  return controls;
+}
+
+const WindowLayout& Main() {
+  static const WindowLayout window = [] {
+    WindowLayout w = MainWindow;
+    w.created = nullptr;
+    w.controls = CountingControls();
+    return w;
+  }();
+  return window;
+}
+
+// What the window must look like, control by control in creation order (the file dialog has no window).
+struct Expected {
+  const char* name;
+  const char* nativeClass;
+  int left, top, width, height;  // client coordinates of the window
+  const char* text;
+};
+constexpr Expected kExpected[] = {
+    {"标签5", "Static", 211, 181, 86, 22, "鼠标加速:"},
+    {"编辑框1", "Edit", 56, 152, 240, 20, ""},
+    {"标签1", "Static", 8, 152, 40, 20, "CS路径:"},
+    {"标签4", "Static", 8 + 8, 48 + 66, 56, 20, "颜色质量:"},
+    {"组合框3", "ComboBox", 8 + 64, 48 + 66, 56, 20, "32bpp"},
+    {"组合框2", "ComboBox", 8 + 64, 48 + 42, 56, 20, "75"},
+    {"标签3", "Static", 8 + 8, 48 + 42, 56, 20, "刷新率:"},
+    {"选择框3", "Button", 8 + 168, 48 + 66, 104, 20, "-noforcemspd"},
+    {"选择框2", "Button", 8 + 168, 48 + 42, 104, 20, "-noforcemparms"},
+    {"选择框1", "Button", 8 + 168, 48 + 18, 104, 20, "-noforcemaccel"},
+    {"组合框1", "ComboBox", 8 + 64, 48 + 18, 80, 20, ""},
+    {"标签2", "Static", 8 + 8, 48 + 18, 48, 20, "分辨率:"},
+    {"分组框1", "Button", 8, 48, 288, 96, "启动参数"},
+    {"按钮9", "Button", 72, 7, 63, 30, "显卡调节"},
+    {"按钮6", "Button", 8, 181, 50, 22, "浏览"},
+    {"按钮5", "Button", 58, 181, 49, 22, "搜索"},
+    {"按钮4", "Button", 135, 7, 113, 30, "开/关鼠标加速度"},
+    {"按钮3", "Button", 9, 7, 63, 30, "鼠标调节"},
+    {"按钮1", "Button", 107, 181, 96, 22, "启动 CS"},
+};
+
+class MainWindowLayout : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_launchClicks = g_otherClicks = 0;
+    ASSERT_TRUE(Load(Main()));
+    window_ = uitest::TopLevel("Vantor 多功能启动器");
+    ASSERT_NE(window_, nullptr);
+    children_ = uitest::Children(window_);
+    ASSERT_EQ(children_.size(), std::size(kExpected));
+  }
+  void TearDown() override { uitest::CloseAndWait(Main()); }
+
+  HWND Child(const char* name) const {
+    for (size_t i = 0; i < std::size(kExpected); ++i) {
+      if (std::string(kExpected[i].name) == name) return children_[i];
+    }
+    ADD_FAILURE() << "no control " << name;
+    return nullptr;
+  }
+
+  HWND window_ = nullptr;
+  std::vector<HWND> children_;
+};
+
+TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {
+  EXPECT_EQ(test::WindowText(window_), "Vantor 多功能启动器");
+  RECT rc;
+  GetWindowRect(window_, &rc);
+  EXPECT_EQ(rc.right - rc.left, 310);
+  EXPECT_EQ(rc.bottom - rc.top, 242);
+  EXPECT_EQ(rc.left, (GetSystemMetrics(SM_CXSCREEN) - 310) / 2);
+  EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - 242) / 2);
+
+  const LONG style = GetWindowLongA(window_, GWL_STYLE);
+  const LONG exStyle = GetWindowLongA(window_, GWL_EXSTYLE);
+  EXPECT_EQ(style & WS_CAPTION, WS_CAPTION);
+  EXPECT_TRUE(style & WS_SYSMENU);
+  EXPECT_TRUE(style & WS_MINIMIZEBOX);
+  EXPECT_FALSE(style & WS_MAXIMIZEBOX);
+  EXPECT_FALSE(style & WS_THICKFRAME);
+  EXPECT_TRUE(style & WS_VISIBLE);
+  EXPECT_FALSE(exStyle & WS_EX_TOPMOST);
+  EXPECT_FALSE(exStyle & WS_EX_TOOLWINDOW);  // it has a taskbar button
+  EXPECT_EQ(GetWindow(window_, GW_OWNER), nullptr);
+
+  // Movable: the system menu keeps its Move entry.
+  EXPECT_NE(GetMenuState(GetSystemMenu(window_, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
+
+  HICON big = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_BIG, 0));
+  HICON small = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0));
+  ASSERT_NE(big, nullptr);
+  EXPECT_NE(small, nullptr);
+  ICONINFO info{};
+  ASSERT_TRUE(GetIconInfo(big, &info));
+  BITMAP bm{};
+  GetObjectA(info.hbmColor, sizeof bm, &bm);
+  EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXICON));
+  if (info.hbmColor) DeleteObject(info.hbmColor);
+  if (info.hbmMask) DeleteObject(info.hbmMask);
+}
+
+TEST_F(MainWindowLayout, ControlsSitWhereTheLayoutPutsThem) {
+  HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  for (size_t i = 0; i < std::size(kExpected); ++i) {
+    const Expected& e = kExpected[i];
+    HWND c = children_[i];
+    SCOPED_TRACE(e.name);
+    EXPECT_EQ(uitest::ClassOf(c), e.nativeClass);
+    const RECT rc = uitest::ClientRectIn(c, window_);
+    EXPECT_EQ(rc.left, e.left);
+    EXPECT_EQ(rc.top, e.top);
+    EXPECT_EQ(rc.right - rc.left, e.width);
+    if (std::string(e.nativeClass) != "ComboBox") {
+      EXPECT_EQ(rc.bottom - rc.top, e.height);
+    }
+    EXPECT_EQ(test::WindowText(c), e.text);
+    EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), guiFont);
+    const LONG style = GetWindowLongA(c, GWL_STYLE);
+    EXPECT_TRUE(style & WS_VISIBLE);
+    EXPECT_FALSE(style & WS_DISABLED);
+    EXPECT_FALSE(style & WS_TABSTOP);
+  }
+  // The model's names reach these very windows.
+  EXPECT_EQ(Caption(Main(), "按钮4"), test::WindowText(Child("按钮4")));
+  SetCaption(Main(), "按钮4", "关闭鼠标加速度");
+  EXPECT_EQ(test::WindowText(Child("按钮4")), "关闭鼠标加速度");
+  SetContent(Main(), "编辑框1", "D:\\CS\\hl.exe");
+  EXPECT_EQ(test::WindowText(Child("编辑框1")), "D:\\CS\\hl.exe");
+  SetCaption(Main(), "标签5", "鼠标加速:开");
+  EXPECT_EQ(test::WindowText(Child("标签5")), "鼠标加速:开");
+  SetChecked(Main(), "选择框2", true);
+  EXPECT_EQ(SendMessageA(Child("选择框2"), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageA(Child("选择框1"), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+}
+
+TEST_F(MainWindowLayout, ControlStylesFollowTheLayout) {
+  for (const char* name : {"标签1", "标签2", "标签3", "标签4"}) {
+    SCOPED_TRACE(name);
+    const LONG style = GetWindowLongA(Child(name), GWL_STYLE);
+    const LONG type = style & SS_TYPEMASK;
+    EXPECT_TRUE(type == SS_LEFT || type == SS_LEFTNOWORDWRAP);
+    EXPECT_TRUE(style & SS_CENTERIMAGE);
+    EXPECT_FALSE(style & WS_BORDER);
+    EXPECT_FALSE(GetWindowLongA(Child(name), GWL_EXSTYLE) & (WS_EX_CLIENTEDGE | WS_EX_STATICEDGE));
+  }
+  const LONG label5 = GetWindowLongA(Child("标签5"), GWL_STYLE);
+  EXPECT_EQ(label5 & SS_TYPEMASK, SS_CENTER);
+  EXPECT_TRUE(label5 & SS_CENTERIMAGE);
+  EXPECT_TRUE(GetWindowLongA(Child("标签5"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+
+  const LONG edit = GetWindowLongA(Child("编辑框1"), GWL_STYLE);
+  EXPECT_TRUE(edit & ES_AUTOHSCROLL);
+  EXPECT_FALSE(edit & (ES_MULTILINE | ES_READONLY | ES_PASSWORD));
+  EXPECT_TRUE(GetWindowLongA(Child("编辑框1"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
+
+  for (const char* name : {"按钮9", "按钮6", "按钮5", "按钮4", "按钮3"}) {
+    EXPECT_EQ(GetWindowLongA(Child(name), GWL_STYLE) & BS_TYPEMASK, BS_PUSHBUTTON) << name;
+  }
+  EXPECT_EQ(GetWindowLongA(Child("按钮1"), GWL_STYLE) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+  EXPECT_EQ(GetWindowLongA(Child("分组框1"), GWL_STYLE) & BS_TYPEMASK, BS_GROUPBOX);
+  for (const char* name : {"选择框1", "选择框2", "选择框3"}) {
+    EXPECT_EQ(GetWindowLongA(Child(name), GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX) << name;
+    EXPECT_FALSE(Checked(Main(), name)) << name;
+  }
+}
+
+TEST_F(MainWindowLayout, ListsHoldTheirItemsAndSelections) {
+  EXPECT_EQ(ItemCount(Main(), "组合框1"), 0);
+  EXPECT_EQ(CurrentSelection(Main(), "组合框1"), -1);
+  ASSERT_EQ(ItemCount(Main(), "组合框2"), 6);
+  const char* rates[] = {"60", "70", "75", "85", "100", "120"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(ItemText(Main(), "组合框2", i), rates[i]);
+  EXPECT_EQ(CurrentSelection(Main(), "组合框2"), 2);
+  ASSERT_EQ(ItemCount(Main(), "组合框3"), 2);
+  EXPECT_EQ(ItemText(Main(), "组合框3", 0), "16bpp");
+  EXPECT_EQ(ItemText(Main(), "组合框3", 1), "32bpp");
+  EXPECT_EQ(CurrentSelection(Main(), "组合框3"), 1);
+
+  // A plain drop-down list with the same font, created 160 pixels tall in all, for comparison: its row
+  // height, its dropped height as the system reports it (Windows gives field and list together, Wine
+  // the list alone), and whether this system lets such a list have taller rows (Wine does not).
+  HWND plain = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, window_,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(plain, nullptr);
+  SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  const LRESULT systemRow = SendMessageA(plain, CB_GETITEMHEIGHT, 0, 0);
+  RECT reference{};
+  SendMessageA(plain, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&reference));
+  SendMessageA(plain, CB_SETITEMHEIGHT, 0, systemRow + 3);
+  const bool rowsCanGrow = SendMessageA(plain, CB_GETITEMHEIGHT, 0, 0) == systemRow + 3;
+  DestroyWindow(plain);
+  ASSERT_GT(systemRow, 0);
+
+  for (const char* name : {"组合框1", "组合框2", "组合框3"}) {
+    SCOPED_TRACE(name);
+    HWND combo = Child(name);
+    const LONG style = GetWindowLongA(combo, GWL_STYLE);
+    EXPECT_EQ(style & 3, CBS_DROPDOWNLIST);
+    EXPECT_FALSE(style & CBS_SORT);
+    RECT dropped{};
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    EXPECT_EQ(dropped.bottom - dropped.top, reference.bottom - reference.top);
+    if (rowsCanGrow) {
+      EXPECT_EQ(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0), systemRow + 1);
+    }
+  }
+}
+
+// --- Drawing -------------------------------------------------------------------------------------------
+
+struct Pixels {
+  int width = 0, height = 0;
+  std::vector<COLORREF> rgb;
+  COLORREF At(int x, int y) const { return rgb[static_cast<size_t>(y) * width + x]; }
+};
+
+// Renders a window's client area into memory as the window draws it.
+Pixels Render(HWND hwnd) {
+  RECT rc;
+  GetClientRect(hwnd, &rc);
+  Pixels p;
+  p.width = rc.right - rc.left;
+  p.height = rc.bottom - rc.top;
+  BITMAPINFO bi{};
+  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
+  bi.bmiHeader.biWidth = p.width;
+  bi.bmiHeader.biHeight = -p.height;
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  PatBlt(dc, 0, 0, p.width, p.height, WHITENESS);
+  PrintWindow(hwnd, dc, PW_CLIENTONLY);
+  GdiFlush();
+  const auto* px = static_cast<const DWORD*>(bits);
+  for (int i = 0; i < p.width * p.height; ++i) {
+    const DWORD v = px[i];  // 0x00RRGGBB
+    p.rgb.push_back(RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
+  }
+  SelectObject(dc, old);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return p;
+}
+
+bool IsWhite(COLORREF c) { return GetRValue(c) > 0xF0 && GetGValue(c) > 0xF0 && GetBValue(c) > 0xF0; }
+bool IsBlack(COLORREF c) { return GetRValue(c) < 0x10 && GetGValue(c) < 0x10 && GetBValue(c) < 0x10; }
+int Brightness(COLORREF c) { return (GetRValue(c) + GetGValue(c) + GetBValue(c)) / 3; }
+bool IsGrey(COLORREF c) {
+  const int r = GetRValue(c), g = GetGValue(c), b = GetBValue(c);
+  return std::abs(r - g) < 0x30 && std::abs(g - b) < 0x30 && std::abs(r - b) < 0x30;
+}
+bool IsReddish(COLORREF c) { return GetRValue(c) > 0x60 && GetRValue(c) > 2 * GetGValue(c) + 0x20 && GetGValue(c) == GetBValue(c); }
+
+template <class Pred>
+int CountIf(const Pixels& p, Pred pred) {
+  int n = 0;
+  for (COLORREF c : p.rgb) n += pred(c) ? 1 : 0;
+  return n;
+}
+
+TEST_F(MainWindowLayout, MouseAccelLabelIsWhiteOnBlack) {
+  UpdateWindow(window_);
+  // A black field with the light strokes of the caption; text is smoothed, so its pixels are greys.
+  const Pixels label5 = Render(Child("标签5"));
+  const int all5 = static_cast<int>(label5.rgb.size());
+  ASSERT_GT(all5, 0);
+  EXPECT_GT(CountIf(label5, IsBlack), all5 * 6 / 10);
+  EXPECT_GT(CountIf(label5, [](COLORREF c) { return Brightness(c) > 0xA0; }), 20);
+  EXPECT_EQ(CountIf(label5, IsGrey), all5);
+
+  // An ordinary label is dark text on white.
+  const Pixels label1 = Render(Child("标签1"));
+  const int all1 = static_cast<int>(label1.rgb.size());
+  EXPECT_GT(CountIf(label1, IsWhite), all1 * 6 / 10);
+  EXPECT_GT(CountIf(label1, [](COLORREF c) { return Brightness(c) < 0x60; }), 10);
+
+  // The text colour changes the strokes, not the field.
+  SetTextColor(Main(), "标签5", 0x000000FFu);
+  const Pixels red = Render(Child("标签5"));
+  EXPECT_GT(CountIf(red, IsReddish), 20);
+  EXPECT_EQ(CountIf(red, [](COLORREF c) { return Brightness(c) > 0xA0; }), 0);
+  EXPECT_GT(CountIf(red, IsBlack), all5 * 6 / 10);
+
+  // The window and the check boxes are white behind their text.
+  const Pixels box = Render(Child("选择框3"));
+  EXPECT_TRUE(IsWhite(box.At(box.width - 3, box.height / 2)));
+  const Pixels whole = Render(window_);
+  EXPECT_TRUE(IsWhite(whole.At(150, 42)));  // between the top buttons and the group
+  EXPECT_TRUE(IsWhite(whole.At(4, 3)));
+}
+
+// --- Keyboard --------------------------------------------------------------------------------------------
+
+TEST_F(MainWindowLayout, EnterClicksTheLaunchButton) {
+  uitest::PressKey(Child("编辑框1"), VK_RETURN);
+  EXPECT_EQ(g_launchClicks, 1);
+  uitest::PressKey(window_, VK_RETURN);  // no control has the focus
+  EXPECT_EQ(g_launchClicks, 2);
+  uitest::PressKey(Child("选择框1"), VK_RETURN);
+  EXPECT_EQ(g_launchClicks, 3);
+  EXPECT_EQ(g_otherClicks, 0);
+  EXPECT_FALSE(Checked(Main(), "选择框1"));
+
+  // An open list takes Enter itself.
+  HWND rates = Child("组合框2");
+  SendMessageA(rates, CB_SHOWDROPDOWN, TRUE, 0);
+  ASSERT_TRUE(SendMessageA(rates, CB_GETDROPPEDSTATE, 0, 0));
+  uitest::PressKey(rates, VK_RETURN);
+  EXPECT_EQ(g_launchClicks, 3);
+  SendMessageA(rates, CB_SHOWDROPDOWN, FALSE, 0);
+
+  // A disabled default button is not clicked.
+  SetDisabled(Main(), "按钮1", true);
+  uitest::PressKey(Child("编辑框1"), VK_RETURN);
+  EXPECT_EQ(g_launchClicks, 3);
+  SetDisabled(Main(), "按钮1", false);
+  EXPECT_TRUE(IsLoaded(Main()));
+}
+
+TEST_F(MainWindowLayout, EscClosesTheWindow) {
+  // An open list takes Esc itself and closes.
+  HWND rates = Child("组合框2");
+  SendMessageA(rates, CB_SHOWDROPDOWN, TRUE, 0);
+  ASSERT_TRUE(SendMessageA(rates, CB_GETDROPPEDSTATE, 0, 0));
+  uitest::PressKey(rates, VK_ESCAPE);
+  EXPECT_TRUE(IsLoaded(Main()));
+  EXPECT_FALSE(SendMessageA(rates, CB_GETDROPPEDSTATE, 0, 0));
+
+  uitest::PressKey(Child("编辑框1"), VK_ESCAPE);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(Main()); }));
+  EXPECT_FALSE(IsWindow(window_));
+  EXPECT_EQ(g_launchClicks + g_otherClicks, 0);
+}
+
+TEST_F(MainWindowLayout, ClickingAButtonRunsItsHandler) {
+  SendMessageA(Child("按钮5"), BM_CLICK, 0, 0);
+  EXPECT_EQ(g_otherClicks, 1);
+  SendMessageA(Child("按钮1"), BM_CLICK, 0, 0);
+  EXPECT_EQ(g_launchClicks, 1);
+  // The group box and the check boxes are no buttons of the logic.
+  SendMessageA(Child("选择框1"), BM_CLICK, 0, 0);
+  EXPECT_EQ(g_otherClicks + g_launchClicks, 2);
+  EXPECT_TRUE(Checked(Main(), "选择框1"));
+}
+
+}  // namespace

@@ -1,0 +1,374 @@
+// The window model's rules on real windows: property reads and writes, loading, hiding, destroying
+// and reloading windows, owned windows, and the model's message box.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "test_support.h"
+#include "ui/layouts/main_window.h"
+#include "ui/model/model.h"
+#include "ui_test_helpers.h"
+
+namespace {
+
+using namespace ui;
+
+int g_probeCreated = 0;
+int g_ownedCreated = 0;
+int g_visibleAtCreated = -1;
+int g_itemsAtCreated = -1;
+void ProbeCreated();
+void OwnedCreated() { ++g_ownedCreated; }
+
+constexpr const char* kSixItems[] = {"60", "70", "75", "85", "100", "120"};
+
+constexpr ControlLayout kProbeControls[] = {
+    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 8, .width = 260, .height = 20,
+     .border = FrameStyle::Sunken, .autoHScroll = true},
+    {.name = "组合框1", .cls = ControlClass::ComboBox, .left = 8, .top = 36, .width = 80, .height = 20,
+     .dropHeight = 160},
+    {.name = "组合框2", .cls = ControlClass::ComboBox, .left = 96, .top = 36, .width = 80, .height = 20,
+     .items = kSixItems, .initialSelection = 2, .dropHeight = 160},
+    {.name = "选择框1", .cls = ControlClass::CheckBox, .left = 8, .top = 64, .width = 120, .height = 20,
+     .caption = "-noforcemaccel"},
+    {.name = "按钮1", .cls = ControlClass::Button, .left = 8, .top = 92, .width = 96, .height = 22,
+     .caption = "启动 CS", .hAlign = HAlign::Center},
+    {.name = "标签1", .cls = ControlClass::Label, .left = 112, .top = 92, .width = 86, .height = 22,
+     .caption = "鼠标加速:", .textColor = kWhite, .backColor = kBlack, .hAlign = HAlign::Center},
+};
+
+const WindowLayout kProbe = {
+    .name = "Probe", .title = "模型测试窗口", .width = 300, .height = 180, .background = kWhite,
+    .escCloses = true, .created = ProbeCreated, .controls = kProbeControls};
+
+constexpr ControlLayout kOwnedControls[] = {
+    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 8, .width = 120, .height = 20},
+};
+const WindowLayout kOwned = {.name = "Owned", .title = "被拥有的测试窗口", .width = 200, .height = 100,
+                             .background = kWhite, .escCloses = true, .created = OwnedCreated,
+                             .controls = kOwnedControls};
+
+// Runs when the window and its controls exist, before the window is shown.
+void ProbeCreated() {
+  ++g_probeCreated;
+  g_visibleAtCreated = IsWindowVisible(uitest::TopLevel(kProbe.title)) ? 1 : 0;
+  g_itemsAtCreated = ItemCount(kProbe, "组合框2");
+  SetContent(kProbe, "编辑框1", "");
+}
+
+class ModelTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    g_probeCreated = 0;
+    g_ownedCreated = 0;
+  }
+  void TearDown() override {
+    uitest::CloseAndWait(kOwned);
+    uitest::CloseAndWait(kProbe);
+  }
+};
+
+TEST_F(ModelTest, SelectionIsClampedToTheList) {
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 2);
+  SetCurrentSelection(kProbe, "组合框2", 9);
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 5);
+  EXPECT_EQ(ItemText(kProbe, "组合框2", CurrentSelection(kProbe, "组合框2")), "120");
+  SetCurrentSelection(kProbe, "组合框2", 0);
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 0);
+  SetCurrentSelection(kProbe, "组合框2", -7);
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), -1);
+
+  EXPECT_EQ(ItemCount(kProbe, "组合框1"), 0);
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框1"), -1);
+  SetCurrentSelection(kProbe, "组合框1", 0);
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框1"), -1);
+  SetCurrentSelection(kProbe, "组合框1", 3);
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框1"), -1);
+}
+
+TEST_F(ModelTest, InsertItemAndItemText) {
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_EQ(InsertItem(kProbe, "组合框1", -1, "x"), -1);
+  EXPECT_EQ(InsertItem(kProbe, "组合框1", -100, "x"), -1);
+  EXPECT_EQ(ItemCount(kProbe, "组合框1"), 0);
+
+  EXPECT_EQ(InsertItem(kProbe, "组合框1", 0, "800x600"), 0);
+  EXPECT_EQ(InsertItem(kProbe, "组合框1", 7, "1024x768"), 1);  // past the end appends
+  EXPECT_EQ(InsertItem(kProbe, "组合框1", 0, "640x480"), 0);   // later items move down, no sorting
+  EXPECT_EQ(InsertItem(kProbe, "组合框1", 1, "分辨率"), 1);
+  ASSERT_EQ(ItemCount(kProbe, "组合框1"), 4);
+  EXPECT_EQ(ItemText(kProbe, "组合框1", 0), "640x480");
+  EXPECT_EQ(ItemText(kProbe, "组合框1", 1), "分辨率");
+  EXPECT_EQ(ItemText(kProbe, "组合框1", 2), "800x600");
+  EXPECT_EQ(ItemText(kProbe, "组合框1", 3), "1024x768");
+  EXPECT_EQ(ItemText(kProbe, "组合框1", 4), "");
+  EXPECT_EQ(ItemText(kProbe, "组合框1", -1), "");
+  EXPECT_EQ(ItemText(kProbe, "组合框2", 6), "");
+  EXPECT_EQ(ItemText(kProbe, "组合框2", 0), "60");
+
+  // Inserting before the selected item moves the selection with it.
+  SetCurrentSelection(kProbe, "组合框1", 2);
+  InsertItem(kProbe, "组合框1", 0, "320x240");
+  EXPECT_EQ(ItemText(kProbe, "组合框1", CurrentSelection(kProbe, "组合框1")), "800x600");
+}
+
+TEST_F(ModelTest, CheckedCaptionAndContent) {
+  ASSERT_TRUE(Load(kProbe));
+  HWND probe = uitest::TopLevel(kProbe.title);
+  ASSERT_NE(probe, nullptr);
+
+  EXPECT_FALSE(Checked(kProbe, "选择框1"));
+  SetChecked(kProbe, "选择框1", true);
+  EXPECT_TRUE(Checked(kProbe, "选择框1"));
+  // The player's click changes the state that the model reads.
+  HWND box = FindWindowExA(probe, nullptr, "Button", "-noforcemaccel");
+  ASSERT_NE(box, nullptr);
+  SendMessageA(box, BM_CLICK, 0, 0);
+  EXPECT_FALSE(Checked(kProbe, "选择框1"));
+  SendMessageA(box, BM_CLICK, 0, 0);
+  EXPECT_TRUE(Checked(kProbe, "选择框1"));
+  SetChecked(kProbe, "选择框1", false);
+  EXPECT_EQ(SendMessageA(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_EQ(Caption(kProbe, "选择框1"), "-noforcemaccel");
+
+  EXPECT_EQ(Caption(kProbe, "按钮1"), "启动 CS");
+  SetCaption(kProbe, "按钮1", "关闭鼠标加速度");
+  EXPECT_EQ(Caption(kProbe, "按钮1"), "关闭鼠标加速度");
+  EXPECT_NE(FindWindowExA(probe, nullptr, "Button", "关闭鼠标加速度"), nullptr);
+
+  // A drawn label still exposes its caption as its window text.
+  SetCaption(kProbe, "标签1", "鼠标加速:关");
+  EXPECT_NE(FindWindowExA(probe, nullptr, "Static", "鼠标加速:关"), nullptr);
+  SetTextColor(kProbe, "标签1", 0x000000FFu);
+  EXPECT_EQ(TextColor(kProbe, "标签1"), 0x000000FFu);
+
+  EXPECT_EQ(Content(kProbe, "编辑框1"), "");
+  // "謀" is D6 5C and "亅" is 81 7C: two-byte characters whose second bytes are '\\' and '|'.
+  const std::string path = "D:\\游戏\\反恐精英 謀亅\\cstrike.exe";
+  SetContent(kProbe, "编辑框1", path);
+  EXPECT_EQ(Content(kProbe, "编辑框1"), path);
+  HWND edit = FindWindowExA(probe, nullptr, "Edit", nullptr);
+  ASSERT_NE(edit, nullptr);
+  EXPECT_EQ(test::WindowText(edit), path);
+  // What the player typed is what Content reads.
+  SendMessageA(edit, EM_SETSEL, 0, -1);
+  SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("C:\\新目录\\hl.exe"));
+  EXPECT_EQ(Content(kProbe, "编辑框1"), "C:\\新目录\\hl.exe");
+  // Longer than any fixed buffer of MAX_PATH bytes.
+  const std::string longText(5000, 'a');
+  SetContent(kProbe, "编辑框1", longText);
+  EXPECT_EQ(Content(kProbe, "编辑框1"), longText);
+  SetContent(kProbe, "编辑框1", "");
+  EXPECT_EQ(Content(kProbe, "编辑框1"), "");
+}
+
+TEST_F(ModelTest, LoadingALoadedWindowKeepsTheOneWindow) {
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_EQ(g_probeCreated, 1);
+  EXPECT_EQ(g_visibleAtCreated, 0);
+  EXPECT_EQ(g_itemsAtCreated, 6);
+  EXPECT_TRUE(IsWindowVisible(uitest::TopLevel(kProbe.title)));
+  HWND first = uitest::TopLevel(kProbe.title);
+  SetContent(kProbe, "编辑框1", "保留");
+  SetCurrentSelection(kProbe, "组合框2", 4);
+
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_EQ(g_probeCreated, 1);
+  EXPECT_EQ(uitest::CountTopLevel(kProbe.title), 1);
+  EXPECT_EQ(uitest::TopLevel(kProbe.title), first);
+  EXPECT_EQ(Content(kProbe, "编辑框1"), "保留");
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 4);
+
+  // A minimised window is restored.
+  ShowWindow(first, SW_MINIMIZE);
+  ASSERT_TRUE(IsIconic(first));
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_FALSE(IsIconic(first));
+  EXPECT_TRUE(IsWindowVisible(first));
+  EXPECT_EQ(g_probeCreated, 1);
+}
+
+TEST_F(ModelTest, VisibleAndDisabledOfControls) {
+  ASSERT_TRUE(Load(kProbe));
+  HWND button = FindWindowExA(uitest::TopLevel(kProbe.title), nullptr, "Button", "启动 CS");
+  ASSERT_NE(button, nullptr);
+  EXPECT_TRUE(Visible(kProbe, "按钮1"));
+  EXPECT_FALSE(Disabled(kProbe, "按钮1"));
+  SetVisible(kProbe, "按钮1", false);
+  EXPECT_FALSE(Visible(kProbe, "按钮1"));
+  EXPECT_FALSE(IsWindowVisible(button));
+  SetVisible(kProbe, "按钮1", true);
+  EXPECT_TRUE(IsWindowVisible(button));
+  SetDisabled(kProbe, "按钮1", true);
+  EXPECT_TRUE(Disabled(kProbe, "按钮1"));
+  EXPECT_FALSE(IsWindowEnabled(button));
+  SetDisabled(kProbe, "按钮1", false);
+  EXPECT_TRUE(IsWindowEnabled(button));
+  EXPECT_FALSE(Disabled(kProbe, "按钮1"));
+}
+
+TEST_F(ModelTest, LoadingAHiddenWindowLeavesItHidden) {
+  ASSERT_TRUE(Load(kProbe));
+  HWND probe = uitest::TopLevel(kProbe.title);
+  EXPECT_TRUE(Visible(kProbe));
+  SetVisible(kProbe, false);
+  EXPECT_FALSE(Visible(kProbe));
+  EXPECT_FALSE(IsWindowVisible(probe));
+
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_EQ(g_probeCreated, 1);
+  EXPECT_EQ(uitest::CountTopLevel(kProbe.title), 1);
+  EXPECT_FALSE(Visible(kProbe));
+  EXPECT_FALSE(IsWindowVisible(probe));
+
+  SetVisible(kProbe, true);
+  EXPECT_TRUE(Visible(kProbe));
+  EXPECT_TRUE(IsWindowVisible(probe));
+}
+
+TEST_F(ModelTest, DestroyThenLoadBuildsTheWindowAfresh) {
+  ASSERT_TRUE(Load(kProbe));
+  SetContent(kProbe, "编辑框1", "旧内容");
+  SetChecked(kProbe, "选择框1", true);
+
+  // Closed and handled: a later Load builds it from the layout.
+  Destroy(kProbe);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kProbe); }));
+  EXPECT_EQ(uitest::CountTopLevel(kProbe.title), 0);
+  test::PumpMessages();
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_EQ(g_probeCreated, 2);
+  EXPECT_EQ(Content(kProbe, "编辑框1"), "");
+  EXPECT_FALSE(Checked(kProbe, "选择框1"));
+  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 2);
+
+  // Asked to close but not yet handled: Load does not bring back the closing window, it builds anew.
+  SetContent(kProbe, "编辑框1", "旧内容");
+  Destroy(kProbe);
+  EXPECT_TRUE(IsLoaded(kProbe));
+  ASSERT_TRUE(Load(kProbe));
+  EXPECT_EQ(g_probeCreated, 3);
+  EXPECT_EQ(Content(kProbe, "编辑框1"), "");
+  test::PumpMessages();  // the close asked for earlier must not take the new window with it
+  EXPECT_TRUE(IsLoaded(kProbe));
+  EXPECT_EQ(uitest::CountTopLevel(kProbe.title), 1);
+  EXPECT_TRUE(IsWindowVisible(uitest::TopLevel(kProbe.title)));
+}
+
+TEST_F(ModelTest, ClosingTheOwnerClosesTheOwnedWindow) {
+  ASSERT_TRUE(Load(kProbe));
+  ASSERT_TRUE(Load(kOwned, &kProbe, false));
+  HWND owner = uitest::TopLevel(kProbe.title);
+  HWND owned = uitest::TopLevel(kOwned.title);
+  ASSERT_NE(owned, nullptr);
+  EXPECT_EQ(GetWindow(owned, GW_OWNER), owner);
+  EXPECT_EQ(GetWindow(owner, GW_OWNER), nullptr);
+
+  // The owner's close box.
+  PostMessageA(owner, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kProbe) && !IsLoaded(kOwned); }));
+  EXPECT_FALSE(IsWindow(owned));
+  EXPECT_FALSE(IsWindow(owner));
+  test::PumpMessages();
+
+  // The owned window alone goes without its owner.
+  ASSERT_TRUE(Load(kProbe));
+  ASSERT_TRUE(Load(kOwned, &kProbe, false));
+  EXPECT_EQ(g_ownedCreated, 2);
+  PostMessageA(uitest::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
+  EXPECT_TRUE(IsLoaded(kProbe));
+}
+
+TEST_F(ModelTest, AModalWindowDisablesTheOthersUntilItCloses) {
+  ASSERT_TRUE(Load(kProbe));
+  HWND probe = uitest::TopLevel(kProbe.title);
+  ASSERT_TRUE(Load(kOwned, &kProbe, true));
+  EXPECT_FALSE(IsWindowEnabled(probe));
+  EXPECT_TRUE(IsWindowEnabled(uitest::TopLevel(kOwned.title)));
+  PostMessageA(uitest::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
+  EXPECT_TRUE(IsWindowEnabled(probe));
+
+  // A window that was disabled before keeps that state.
+  EnableWindow(probe, FALSE);
+  ASSERT_TRUE(Load(kOwned, &kProbe, true));
+  Destroy(kOwned);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
+  EXPECT_FALSE(IsWindowEnabled(probe));
+  EnableWindow(probe, TRUE);
+}
+
+TEST_F(ModelTest, TheLastWindowGoneEndsTheMessageLoop) {
+  ASSERT_TRUE(Load(kProbe));
+  ASSERT_TRUE(Load(kOwned, &kProbe, false));
+  PostMessageA(uitest::TopLevel(kOwned.title), WM_CLOSE, 0, 0);
+  PostMessageA(uitest::TopLevel(kProbe.title), WM_CLOSE, 0, 0);
+  // RunMessageLoop returns only when the last window has been destroyed, with the quit code 0.
+  EXPECT_EQ(RunMessageLoop(), 0);
+  EXPECT_FALSE(IsLoaded(kProbe));
+  EXPECT_FALSE(IsLoaded(kOwned));
+}
+
+// --- The message box ---------------------------------------------------------------------------------
+
+TEST_F(ModelTest, ShowMessageReturnsTheButtonPressed) {
+  test::PumpMessages();
+  test::BoxAnswerer answerer;
+  answerer.Answer(IDYES);
+  EXPECT_EQ(ShowMessage("要注销吗?", kMsgYesNoQuestion), kYes);
+  answerer.Answer(IDNO);
+  EXPECT_EQ(ShowMessage("要注销吗?", kMsgYesNoQuestion), kNo);
+  answerer.Answer(IDOK);
+  EXPECT_EQ(ShowMessage("请设置CS文件路径地址"), kOk);
+  answerer.Answer(IDCANCEL);
+  EXPECT_EQ(ShowMessage("D:\\cstrike.exe 是否为该文件", kMsgOkCancel), kCancel);
+  answerer.Answer(IDOK);
+  EXPECT_EQ(ShowMessage("D:\\cstrike.exe 是否为该文件", kMsgOkCancel), kOk);
+  answerer.Answer(IDOK);
+  EXPECT_EQ(ShowMessage(42, kMsgOk, "标题"), kOk);
+  answerer.Answer(IDOK);
+  EXPECT_EQ(ShowMessage(true), kOk);
+
+  const auto seen = answerer.Seen();
+  ASSERT_EQ(seen.size(), 7u);
+  EXPECT_EQ(seen[0].title, "信息：");
+  EXPECT_EQ(seen[0].text, "要注销吗?");
+  EXPECT_EQ(seen[2].title, "信息：");
+  EXPECT_EQ(seen[2].text, "请设置CS文件路径地址");
+  EXPECT_EQ(seen[5].title, "标题");
+  EXPECT_EQ(seen[5].text, "42");
+  EXPECT_EQ(seen[6].text, "真");
+  for (const auto& box : seen) EXPECT_EQ(box.threadId, GetCurrentThreadId());
+}
+
+// While the box is open the thread's windows are disabled (task-modal), unless the caller asked for a
+// system-modal box; the box has no owner either way.
+TEST_F(ModelTest, ShowMessageIsTaskModalWithoutOwner) {
+  ASSERT_TRUE(Load(kProbe));
+  HWND probe = uitest::TopLevel(kProbe.title);
+  for (const unsigned style : {kMsgOk, kMsgOk | unsigned{MB_SYSTEMMODAL}}) {
+    std::atomic<int> probeEnabled{-1};
+    std::atomic<bool> hasOwner{true};
+    std::thread presser([&] {
+      HWND box = nullptr;
+      for (int i = 0; i < 2000 && !box; ++i, Sleep(5)) box = test::FindDialog("信息：");
+      if (!box) return;
+      probeEnabled = IsWindowEnabled(probe) ? 1 : 0;
+      hasOwner = GetWindow(box, GW_OWNER) != nullptr;
+      PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    EXPECT_EQ(ShowMessage("任务模态", style), kOk);
+    presser.join();
+    EXPECT_EQ(probeEnabled.load(), style & MB_SYSTEMMODAL ? 1 : 0) << "style " << style;
+    EXPECT_FALSE(hasOwner.load());
+    EXPECT_TRUE(IsWindowEnabled(probe));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,209 @@
+// Control access from a second thread: carried out on the window thread while it handles messages,
+// and refused, without ever blocking the window thread, once a worker has been ended.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "test_support.h"
+#include "ui/model/model.h"
+#include "ui/model/threads.h"
+#include "ui_test_helpers.h"
+
+namespace {
+
+using namespace ui;
+
+constexpr ControlLayout kControls[] = {
+    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 8, .width = 200, .height = 32,
+     .border = FrameStyle::Sunken, .multiLine = true},
+    {.name = "组合框1", .cls = ControlClass::ComboBox, .left = 8, .top = 48, .width = 80, .height = 20,
+     .dropHeight = 160},
+    {.name = "按钮1", .cls = ControlClass::Button, .left = 8, .top = 76, .width = 56, .height = 24,
+     .caption = "搜索"},
+};
+const WindowLayout kWindow = {.name = "ThreadProbe", .title = "线程测试窗口", .width = 240, .height = 150,
+                              .background = kWhite, .escCloses = true, .controls = kControls};
+
+class ModelThreadsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(Load(kWindow)); }
+  void TearDown() override { uitest::CloseAndWait(kWindow); }
+};
+
+TEST_F(ModelThreadsTest, ASecondThreadReadsAndWritesThroughTheWindowThread) {
+  std::atomic<bool> done{false};
+  std::string readBack;
+  int selection = -2;
+  int items = 0;
+  DWORD handledOn = 0;
+  std::thread other([&] {
+    SetContent(kWindow, "编辑框1", "D:\\游戏\\cstrike.exe");
+    readBack = Content(kWindow, "编辑框1");
+    for (int i = 0; i < 50; ++i) InsertItem(kWindow, "组合框1", i, std::to_string(i));
+    SetCurrentSelection(kWindow, "组合框1", 99);
+    selection = CurrentSelection(kWindow, "组合框1");
+    items = ItemCount(kWindow, "组合框1");
+    SetDisabled(kWindow, "按钮1", true);
+    RunOnWindowThread([&] { handledOn = GetCurrentThreadId(); });
+    done = true;
+  });
+  EXPECT_TRUE(test::WaitUntil([&] { return done.load(); }));
+  other.join();
+  EXPECT_EQ(readBack, "D:\\游戏\\cstrike.exe");
+  EXPECT_EQ(Content(kWindow, "编辑框1"), "D:\\游戏\\cstrike.exe");
+  EXPECT_EQ(items, 50);
+  EXPECT_EQ(selection, 49);
+  EXPECT_TRUE(Disabled(kWindow, "按钮1"));
+  EXPECT_EQ(handledOn, GetCurrentThreadId());
+}
+
+// While the window thread waits in a message box, another thread's accesses still go through.
+TEST_F(ModelThreadsTest, AccessesGoThroughWhileAMessageBoxIsOpen) {
+  test::PumpMessages();
+  std::atomic<bool> boxSeen{false};
+  std::string readBack;
+  std::thread other([&] {
+    HWND box = nullptr;
+    for (int i = 0; i < 2000 && !box; ++i, Sleep(5)) box = test::FindDialog("信息：");
+    if (!box) return;
+    boxSeen = true;
+    SetContent(kWindow, "编辑框1", "在对话框打开时写入");
+    readBack = Content(kWindow, "编辑框1");
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+  });
+  EXPECT_EQ(ShowMessage("请稍候"), kOk);
+  other.join();
+  EXPECT_TRUE(boxSeen);
+  EXPECT_EQ(readBack, "在对话框打开时写入");
+  EXPECT_EQ(Content(kWindow, "编辑框1"), "在对话框打开时写入");
+}
+
+// --- Workers ended by the window thread --------------------------------------------------------------
+
+struct WorkerLog {
+  std::atomic<int> accesses{0};
+  std::atomic<bool> sawRefusal{false};
+  std::atomic<bool> abandoned{false};
+  std::atomic<int> answer{-100};
+  HANDLE aboutToBlock = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  ~WorkerLog() { CloseHandle(aboutToBlock); }
+};
+
+// Writes and reads back until a read comes back empty (refused), then tries one more write.
+DWORD WINAPI AccessUntilRefused(void* p) {
+  auto* log = static_cast<WorkerLog*>(p);
+  for (;;) {
+    SetContent(kWindow, "编辑框1", "worker");
+    ++log->accesses;
+    if (Content(kWindow, "编辑框1").empty()) break;
+  }
+  log->sawRefusal = true;
+  SetContent(kWindow, "编辑框1", "late");
+  log->abandoned = WorkerAbandoned();
+  return 0;
+}
+
+TEST_F(ModelThreadsTest, AnEndedWorkersAccessesAreRefused) {
+  WorkerLog log;
+  DWORD id = 0;
+  HANDLE worker = StartWorker(AccessUntilRefused, &log, true, &id);
+  ASSERT_NE(worker, nullptr);
+  EXPECT_NE(id, 0u);
+  ASSERT_TRUE(test::WaitUntil([&] { return log.accesses.load() >= 5; }));
+  EndWorker(worker);
+  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);  // EndWorker returns once the thread has ended
+  CloseHandle(worker);
+  EXPECT_TRUE(log.sawRefusal);
+  EXPECT_TRUE(log.abandoned);
+  EXPECT_EQ(Content(kWindow, "编辑框1"), "worker");
+  // The window thread's own accesses are not refused.
+  SetContent(kWindow, "编辑框1", "window thread");
+  EXPECT_EQ(Content(kWindow, "编辑框1"), "window thread");
+}
+
+// The worker waits in an access that the window thread has not handled yet when EndWorker is called.
+DWORD WINAPI BlockInAnAccess(void* p) {
+  auto* log = static_cast<WorkerLog*>(p);
+  SetEvent(log->aboutToBlock);
+  SetContent(kWindow, "编辑框1", "blocked write");
+  log->sawRefusal = Content(kWindow, "编辑框1").empty();
+  return 0;
+}
+
+TEST_F(ModelThreadsTest, EndWorkerReturnsWhileTheWorkerWaitsInAnAccess) {
+  SetContent(kWindow, "编辑框1", "before");
+  test::PumpMessages();
+  WorkerLog log;
+  HANDLE worker = StartWorker(BlockInAnAccess, &log, true, nullptr);
+  ASSERT_NE(worker, nullptr);
+  ASSERT_EQ(WaitForSingleObject(log.aboutToBlock, 10000), WAIT_OBJECT_0);
+  // Without handling messages, wait until the worker's access has arrived at this thread.
+  const DWORD start = GetTickCount();
+  while (!(HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) && GetTickCount() - start < 10000) {
+    WaitForSingleObject(worker, 1);
+  }
+  ASSERT_TRUE(HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE);
+  EndWorker(worker);
+  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);
+  CloseHandle(worker);
+  EXPECT_TRUE(log.sawRefusal);
+  EXPECT_EQ(Content(kWindow, "编辑框1"), "before");
+}
+
+struct AskArgs {
+  WorkerLog* log;
+  unsigned style;
+};
+
+DWORD WINAPI AskThePlayer(void* p) {
+  auto* args = static_cast<AskArgs*>(p);
+  args->log->answer = ShowMessage("D:\\cstrike.exe 是否为该文件", args->style);
+  SetContent(kWindow, "编辑框1", "after the box");
+  return 0;
+}
+
+TEST_F(ModelThreadsTest, EndWorkerDismissesTheWorkersMessageBox) {
+  for (const unsigned style : {kMsgOkCancel, kMsgYesNoQuestion, kMsgOk}) {
+    SetContent(kWindow, "编辑框1", "");
+    WorkerLog log;
+    AskArgs args{&log, style};
+    HANDLE worker = StartWorker(AskThePlayer, &args, true, nullptr);
+    ASSERT_NE(worker, nullptr);
+    ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog("信息：") != nullptr; })) << "style " << style;
+    EndWorker(worker);
+    EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0) << "style " << style;
+    CloseHandle(worker);
+    EXPECT_EQ(log.answer.load(), kCancel) << "style " << style;
+    EXPECT_EQ(test::FindDialog("信息："), nullptr);
+    EXPECT_EQ(Content(kWindow, "编辑框1"), "") << "style " << style;
+  }
+}
+
+TEST_F(ModelThreadsTest, AWorkerStartedSuspendedRunsWhenResumed) {
+  WorkerLog log;
+  DWORD id = 0;
+  HANDLE worker = StartWorker(AccessUntilRefused, &log, false, &id);
+  ASSERT_NE(worker, nullptr);
+  EXPECT_EQ(ResumeThread(worker), 1u);  // it was suspended
+  ASSERT_TRUE(test::WaitUntil([&] { return log.accesses.load() >= 2; }));
+  EndWorker(worker);
+  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);
+  CloseHandle(worker);
+  EXPECT_TRUE(log.sawRefusal);
+
+  // Ending a worker that never ran also returns: it is let run into its first, refused access.
+  WorkerLog idle;
+  HANDLE never = StartWorker(AccessUntilRefused, &idle, false, nullptr);
+  ASSERT_NE(never, nullptr);
+  SetContent(kWindow, "编辑框1", "kept");
+  EndWorker(never);
+  EXPECT_EQ(WaitForSingleObject(never, 0), WAIT_OBJECT_0);
+  CloseHandle(never);
+  EXPECT_EQ(Content(kWindow, "编辑框1"), "kept");
+}
+
+}  // namespace

@@ -1,0 +1,83 @@
+// What the in-process window tests share: finding the native windows that the model built, closing
+// windows between tests, and layouts of the launcher copied with handlers that count their calls.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "test_support.h"
+#include "ui/model/model.h"
+
+namespace uitest {
+
+struct TitleSearch {
+  const char* title;
+  HWND found;
+  int count;
+};
+inline BOOL CALLBACK CollectTitled(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<TitleSearch*>(lp);
+  if (test::WindowText(hwnd) == search->title) {
+    if (!search->found) search->found = hwnd;
+    ++search->count;
+  }
+  return TRUE;
+}
+
+// The (visible or hidden) top-level window of this thread with this title; null when there is none.
+inline HWND TopLevel(const char* title) {
+  TitleSearch search{title, nullptr, 0};
+  EnumThreadWindows(GetCurrentThreadId(), CollectTitled, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// How many top-level windows of this thread carry this title.
+inline int CountTopLevel(const char* title) {
+  TitleSearch search{title, nullptr, 0};
+  EnumThreadWindows(GetCurrentThreadId(), CollectTitled, reinterpret_cast<LPARAM>(&search));
+  return search.count;
+}
+
+// The direct children of a window, in the order the system keeps them (creation order).
+inline std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+  return children;
+}
+
+inline std::string ClassOf(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+// A child's window rect in its parent's client coordinates.
+inline RECT ClientRectIn(HWND child, HWND parent) {
+  RECT rc;
+  GetWindowRect(child, &rc);
+  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rc), 2);
+  return rc;
+}
+
+// Asks the window to close and handles messages until it is gone.
+inline bool CloseAndWait(const ui::WindowLayout& window) {
+  if (ui::IsLoaded(window)) ui::Destroy(window);
+  const bool gone = test::WaitUntil([&] { return !ui::IsLoaded(window); });
+  test::PumpMessages();  // drops the quit message of the last window
+  return gone;
+}
+
+// Posts a key to a window as the keyboard would (key-down, then the character for Enter, Esc and Tab)
+// and handles messages until none is left.
+inline void PressKey(HWND target, WPARAM vk) {
+  const UINT scan = MapVirtualKeyA(static_cast<UINT>(vk), 0);
+  PostMessageA(target, WM_KEYDOWN, vk, 1 | (static_cast<LPARAM>(scan) << 16));
+  PostMessageA(target, WM_KEYUP, vk, 1 | (static_cast<LPARAM>(scan) << 16) | (3u << 30));
+  test::PumpMessages();
+}
+
+}  // namespace uitest

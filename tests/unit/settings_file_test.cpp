@@ -1,0 +1,238 @@
+// option.ini as the launcher writes and reads it: real files in a scratch folder, through the system's
+// profile functions. Each case uses a file name of its own, so no cached copy of an earlier file is read.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <climits>
+#include <string>
+
+#include "core/settings_file.h"
+#include "test_support.h"
+
+namespace {
+
+// The file after a first save of kSample into an empty folder, line for line.
+const char kSampleFile[] =
+    "[参数设置]\r\n"
+    "CS路径=D:\\Games\\CS\\hl.exe\r\n"
+    "分辨率=5\r\n"
+    "刷新率=3\r\n"
+    "颜色质量=1\r\n"
+    "-noforcemaccel=真\r\n"
+    "-noforcemparms=假\r\n"
+    "-noforcemspd=假\r\n";
+
+LaunchSettings Sample() {
+  LaunchSettings s;
+  s.gamePath = "D:\\Games\\CS\\hl.exe";
+  s.resolutionIndex = 5;
+  s.refreshRateIndex = 3;
+  s.colorDepthIndex = 1;
+  s.noForceMouseAccel = true;
+  return s;
+}
+
+void ExpectDefaults(const LaunchSettings& s) {
+  EXPECT_EQ(s.gamePath, "");
+  EXPECT_EQ(s.resolutionIndex, 0);
+  EXPECT_EQ(s.refreshRateIndex, 0);
+  EXPECT_EQ(s.colorDepthIndex, 0);
+  EXPECT_FALSE(s.noForceMouseAccel);
+  EXPECT_FALSE(s.noForceMouseParms);
+  EXPECT_FALSE(s.noForceMouseSpeed);
+}
+
+bool operator==(const LaunchSettings& a, const LaunchSettings& b) {
+  return a.gamePath == b.gamePath && a.resolutionIndex == b.resolutionIndex &&
+         a.refreshRateIndex == b.refreshRateIndex && a.colorDepthIndex == b.colorDepthIndex &&
+         a.noForceMouseAccel == b.noForceMouseAccel && a.noForceMouseParms == b.noForceMouseParms &&
+         a.noForceMouseSpeed == b.noForceMouseSpeed;
+}
+
+// A file holding only the section with these lines.
+std::string Section(const std::string& lines) { return "[参数设置]\r\n" + lines; }
+
+}  // namespace
+
+TEST(SettingsFile, FirstSaveWritesTheSectionAndSevenKeysInOrder) {
+  test::ScratchDir dir;
+  const std::string file = dir.File("option.ini");
+  SaveLaunchSettings(file, Sample());
+  const std::string bytes = test::ReadFileBytes(file);
+  EXPECT_EQ(bytes, kSampleFile);
+  // The section name is stored in code page 936, not as UTF-8.
+  EXPECT_EQ(bytes.substr(0, 10), "[\xB2\xCE\xCA\xFD\xC9\xE8\xD6\xC3]");
+  EXPECT_TRUE(LoadLaunchSettings(file) == Sample());
+}
+
+TEST(SettingsFile, LaterSavesReplaceValuesInPlace) {
+  test::ScratchDir dir;
+  const std::string file = dir.File("option.ini");
+  SaveLaunchSettings(file, Sample());
+  LaunchSettings changed;
+  changed.gamePath = "";  // an empty path still writes its key
+  changed.resolutionIndex = -1;
+  changed.refreshRateIndex = 12;
+  changed.colorDepthIndex = 0;
+  changed.noForceMouseParms = true;
+  changed.noForceMouseSpeed = true;
+  SaveLaunchSettings(file, changed);
+  EXPECT_EQ(test::ReadFileBytes(file),
+            "[参数设置]\r\nCS路径=\r\n分辨率=-1\r\n刷新率=12\r\n颜色质量=0\r\n"
+            "-noforcemaccel=假\r\n-noforcemparms=真\r\n-noforcemspd=真\r\n");
+  EXPECT_TRUE(LoadLaunchSettings(file) == changed);
+}
+
+TEST(SettingsFile, SaveKeepsKeysAndSectionsItDoesNotKnow) {
+  test::ScratchDir dir;
+  const std::string file = dir.File("option.ini");
+  test::WriteFileBytes(file,
+                       "[其他]\r\nfoo=bar\r\n"
+                       "[参数设置]\r\n手写=1\r\n分辨率=2\r\n"
+                       "[尾部]\r\nx=y\r\n");
+  SaveLaunchSettings(file, Sample());
+  EXPECT_EQ(test::ReadFileBytes(file),
+            "[其他]\r\nfoo=bar\r\n"
+            "[参数设置]\r\n手写=1\r\n分辨率=5\r\nCS路径=D:\\Games\\CS\\hl.exe\r\n刷新率=3\r\n颜色质量=1\r\n"
+            "-noforcemaccel=真\r\n-noforcemparms=假\r\n-noforcemspd=假\r\n"
+            "[尾部]\r\nx=y\r\n");
+  EXPECT_EQ(ReadSetting(file, "手写"), "1");
+}
+
+TEST(SettingsFile, MissingEmptyOrGarbledFileGivesDefaults) {
+  test::ScratchDir dir;
+  ExpectDefaults(LoadLaunchSettings(dir.File("missing.ini")));
+  EXPECT_FALSE(test::FileExists(dir.File("missing.ini")));  // reading creates nothing
+
+  test::WriteFileBytes(dir.File("empty.ini"), "");
+  ExpectDefaults(LoadLaunchSettings(dir.File("empty.ini")));
+
+  test::WriteFileBytes(dir.File("other.ini"), "[别的]\r\n分辨率=4\r\n");  // only another section
+  ExpectDefaults(LoadLaunchSettings(dir.File("other.ini")));
+
+  std::string garbage;
+  for (int i = 0; i < 8192; ++i) garbage += static_cast<char>((i * 131 + 7) & 0xFF);
+  const std::string garbled = dir.File("garbled.ini");
+  test::WriteFileBytes(garbled, garbage);
+  ExpectDefaults(LoadLaunchSettings(garbled));
+  // A save into such a file still stores what a later start reads back.
+  SaveLaunchSettings(garbled, Sample());
+  EXPECT_TRUE(LoadLaunchSettings(garbled) == Sample());
+}
+
+TEST(SettingsFile, StoredTextsReadByTheirRules) {
+  test::ScratchDir dir;
+  const std::string file = dir.File("option.ini");
+  test::WriteFileBytes(file, Section("分辨率=12abc\r\n刷新率=abc\r\n颜色质量=-1\r\n"
+                                     "-noforcemaccel=1\r\n-noforcemparms=TRUE\r\n-noforcemspd=真\r\n"));
+  LaunchSettings s = LoadLaunchSettings(file);
+  EXPECT_EQ(s.resolutionIndex, 12);
+  EXPECT_EQ(s.refreshRateIndex, 0);
+  EXPECT_EQ(s.colorDepthIndex, -1);
+  EXPECT_FALSE(s.noForceMouseAccel);
+  EXPECT_FALSE(s.noForceMouseParms);
+  EXPECT_TRUE(s.noForceMouseSpeed);
+
+  const std::string huge = dir.File("huge.ini");
+  test::WriteFileBytes(huge, Section("分辨率=99999999999\r\n刷新率=-99999999999\r\n颜色质量=4294967296\r\n"
+                                     "-noforcemaccel=假\r\n"));
+  s = LoadLaunchSettings(huge);
+  EXPECT_EQ(s.resolutionIndex, INT_MAX);
+  EXPECT_EQ(s.refreshRateIndex, INT_MIN);
+  EXPECT_EQ(s.colorDepthIndex, INT_MAX);
+  EXPECT_FALSE(s.noForceMouseAccel);
+}
+
+TEST(SettingsFile, OverlongValueComesBackCutToTheBuffer) {
+  test::ScratchDir dir;
+  const std::string file = dir.File("option.ini");
+  const std::string value = std::string(10237, 'a') + "路径" + std::string(5000, 'b');
+  test::WriteFileBytes(file, Section("CS路径=" + value + "\r\n分辨率=3\r\n"));
+  const std::string read = ReadSetting(file, "CS路径");
+  EXPECT_GE(read.size(), kSettingBufferSize - 2u);
+  EXPECT_LE(read.size(), kSettingBufferSize - 1u);
+  EXPECT_EQ(value.compare(0, read.size(), read), 0);
+  EXPECT_EQ(LoadLaunchSettings(file).resolutionIndex, 3);  // the next key is still read
+}
+
+TEST(SettingsFile, RepeatedSectionAndKeysInOtherCaseLoseNothing) {
+  test::ScratchDir dir;
+  const std::string repeated = dir.File("repeated.ini");
+  test::WriteFileBytes(repeated, Section("分辨率=3\r\n") + Section("刷新率=4\r\n分辨率=9\r\n"));
+  EXPECT_EQ(LoadLaunchSettings(repeated).resolutionIndex, 3);  // the first section counts
+  SaveLaunchSettings(repeated, Sample());
+  const std::string bytes = test::ReadFileBytes(repeated);
+  EXPECT_NE(bytes.find("\r\n[参数设置]\r\n刷新率=4\r\n分辨率=9\r\n"), std::string::npos) << bytes;
+  EXPECT_TRUE(LoadLaunchSettings(repeated) == Sample());
+
+  // The system matches key names without regard to case: such a key is read, and replaced in place
+  // rather than doubled.
+  const std::string cased = dir.File("cased.ini");
+  test::WriteFileBytes(cased, Section("-NoForceMAccel=真\r\n"));
+  EXPECT_TRUE(LoadLaunchSettings(cased).noForceMouseAccel);
+  LaunchSettings off = Sample();
+  off.noForceMouseAccel = false;
+  SaveLaunchSettings(cased, off);
+  const std::string casedBytes = test::ReadFileBytes(cased);
+  EXPECT_EQ(casedBytes.find("-noforcemaccel"), std::string::npos) << casedBytes;
+  EXPECT_NE(casedBytes.find("-NoForceMAccel=假\r\n"), std::string::npos) << casedBytes;
+  EXPECT_TRUE(LoadLaunchSettings(cased) == off);
+}
+
+TEST(SettingsFile, FailedWritesAndUnreadableFilesAreQuiet) {
+  test::ScratchDir dir;
+  // A folder that does not exist: nothing is written, nothing is created, nothing breaks.
+  const std::string nowhere = dir.File("none\\option.ini");
+  SaveLaunchSettings(nowhere, Sample());
+  EXPECT_FALSE(test::FileExists(dir.File("none")));
+  ExpectDefaults(LoadLaunchSettings(nowhere));
+
+  // A file that another process holds open without sharing can be neither read nor written.
+  const std::string locked = dir.File("locked.ini");
+  const std::string before = Section("分辨率=4\r\n");
+  test::WriteFileBytes(locked, before);
+  HANDLE lock = CreateFileA(locked.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+  ExpectDefaults(LoadLaunchSettings(locked));
+  SaveLaunchSettings(locked, Sample());
+  CloseHandle(lock);
+  EXPECT_EQ(test::ReadFileBytes(locked), before);
+}
+
+TEST(SettingsFile, PlainFormsUseOptionIniBesideTheExecutable) {
+  char module[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, module, MAX_PATH);
+  std::string exeDir = module;
+  exeDir.resize(exeDir.rfind('\\'));
+  const std::string expected = exeDir + "\\option.ini";
+
+  test::ScratchDir elsewhere;
+  char previous[MAX_PATH] = {};
+  GetCurrentDirectoryA(MAX_PATH, previous);
+  ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.path().c_str()));
+  EXPECT_EQ(SettingsFilePath(), expected);
+
+  // Round trip through the forms without a file; whatever was there before is put back.
+  const bool existed = test::FileExists(expected);
+  const std::string saved = existed ? test::ReadFileBytes(expected) : std::string();
+  DeleteFileA(expected.c_str());
+  SaveLaunchSettings(Sample());
+  EXPECT_EQ(test::ReadFileBytes(expected), kSampleFile);
+  EXPECT_TRUE(LoadLaunchSettings() == Sample());
+  EXPECT_FALSE(test::FileExists(elsewhere.File("option.ini")));
+  DeleteFileA(expected.c_str());
+  if (existed) test::WriteFileBytes(expected, saved);
+  SetCurrentDirectoryA(previous);
+}
+
+TEST(SettingsFile, LineBreaksInAPathCannotAddLinesToTheFile) {
+  // The search box is multi-line and the player may type into it, so a found path can carry breaks.
+  test::ScratchDir dir;
+  const std::string file = dir.File("option.ini");
+  LaunchSettings s = Sample();
+  s.gamePath = "D:\\Games\\CS\\hl.exe\r\n分辨率=9\r\n[其他]";
+  SaveLaunchSettings(file, s);
+  EXPECT_EQ(test::ReadFileBytes(file), kSampleFile);
+  EXPECT_EQ(LoadLaunchSettings(file).resolutionIndex, 5);
+}
