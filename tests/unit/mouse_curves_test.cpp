@@ -61,5 +61,4 @@ TEST(MouseCurves, ButtonCaptionGivesTheAction) {
   EXPECT_EQ(ActionForCaption("开/关鼠标加速度"), MouseAccelAction::SwitchOff);
   EXPECT_EQ(ActionForCaption("恢复鼠标加速度 "), MouseAccelAction::SwitchOff);
   EXPECT_EQ(ActionForCaption(""), MouseAccelAction::SwitchOff);
-
 }
