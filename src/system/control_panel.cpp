@@ -1,5 +1,20 @@
 // The shortcuts to the system's mouse and display settings pages.
 #include "system/control_panel.h"
 
-void OnMouseSettingsClicked() {}
-void OnDisplaySettingsClicked() {}
+#include <windows.h>
+
+#include <string>
+
+#include "system/control_panel_command.h"
+
+void OpenControlPanelPage(std::string_view appletCommand, int page) {
+  char systemDirectory[MAX_PATH] = {};
+  const UINT length = GetSystemDirectoryA(systemDirectory, sizeof systemDirectory);
+  // Without the system directory there is no safe place to start the program from.
+  if (length == 0 || length >= sizeof systemDirectory) return;
+  const std::string commandLine = ControlPanelCommandLine(systemDirectory, appletCommand, page);
+  WinExec(commandLine.c_str(), SW_SHOW);
+}
+
+void OnMouseSettingsClicked() { OpenControlPanelPage(kMouseAppletCommand, kMouseSettingsPage); }
+void OnDisplaySettingsClicked() { OpenControlPanelPage(kDisplayAppletCommand, kDisplaySettingsPage); }

@@ -1,5 +1,37 @@
-// The mouse acceleration switch.
+// The mouse acceleration switch: reads and writes the two curves of the current user, shows the state
+// in 标签5 and the action in 按钮4 of MainWindow, and offers a log-off after a change.
 #include "system/mouse_accel.h"
 
-void RefreshMouseAccelState() {}
-void OnMouseAccelSwitchClicked() {}
+#include <windows.h>
+
+#include "system/curves.h"
+#include "system/log_off.h"
+#include "system/registry.h"
+#include "ui/layouts/main_window.h"
+#include "ui/model/model.h"
+
+void RefreshMouseAccelState() {
+  const std::string x = ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath);
+  const std::string y = ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveYPath);
+  const MouseAccelDisplay& display = DisplayFor(ClassifyMouseCurves(x, y));
+  ui::SetCaption(MainWindow, "标签5", display.labelCaption);
+  ui::SetTextColor(MainWindow, "标签5", display.labelColor);
+  ui::SetCaption(MainWindow, "按钮4", display.buttonCaption);
+}
+
+void OnMouseAccelSwitchClicked() {
+  const MouseAccelAction action = ActionForCaption(ui::Caption(MainWindow, "按钮4"));
+  if (ui::ShowMessage(ConfirmQuestion(action), ui::kMsgYesNoQuestion, "请确认操作") != ui::kYes) return;
+
+  // X before Y; a failed write shows up at the next refresh, which reads what the registry holds.
+  const CurvePair curves = CurvesFor(action);
+  WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath, CurveBytes(curves.x));
+  WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveYPath, CurveBytes(curves.y));
+
+  if (ui::ShowMessage("该操作要重启或注销系统才有用,是否立即注销?", ui::kMsgYesNoQuestion, "是否立即注销系统") ==
+      ui::kYes) {
+    ForceLogOff();
+    return;
+  }
+  RefreshMouseAccelState();
+}

@@ -1,0 +1,54 @@
+// The mouse acceleration curves, their comparison and the texts and colours of each state.
+#include "system/curves.h"
+
+namespace {
+
+constexpr ui::Color kGreen = 0x00FF00u;
+constexpr ui::Color kYellow = 0x00FFFFu;
+constexpr ui::Color kRed = 0x0000FFu;
+
+constexpr const char* kRestoreCaption = "恢复鼠标加速度";
+
+constexpr MouseAccelDisplay kOffDisplay = {"鼠标加速:已关", kGreen, kRestoreCaption};
+constexpr MouseAccelDisplay kOnDisplay = {"鼠标加速:未关", kYellow, "关闭鼠标加速度"};
+// An unknown state offers the restore, never the switch-off.
+constexpr MouseAccelDisplay kUnknownDisplay = {"鼠标加速:未知", kRed, kRestoreCaption};
+
+}  // namespace
+
+std::string_view CurveBytes(const Curve& curve) {
+  return {reinterpret_cast<const char*>(curve.data()), curve.size()};
+}
+
+bool MatchesCurve(std::string_view bytes, const Curve& curve) { return bytes == CurveBytes(curve); }
+
+MouseAccelState ClassifyMouseCurves(std::string_view x, std::string_view y) {
+  if (MatchesCurve(x, LinearCurveX) && MatchesCurve(y, LinearCurveY)) return MouseAccelState::Off;
+  if (MatchesCurve(x, RestoreCurveX) && MatchesCurve(y, RestoreCurveY)) return MouseAccelState::On;
+  return MouseAccelState::Unknown;
+}
+
+const MouseAccelDisplay& DisplayFor(MouseAccelState state) {
+  switch (state) {
+    case MouseAccelState::Off:
+      return kOffDisplay;
+    case MouseAccelState::On:
+      return kOnDisplay;
+    case MouseAccelState::Unknown:
+      break;
+  }
+  return kUnknownDisplay;
+}
+
+MouseAccelAction ActionForCaption(std::string_view buttonCaption) {
+  return buttonCaption == kRestoreCaption ? MouseAccelAction::Restore : MouseAccelAction::SwitchOff;
+}
+
+const char* ConfirmQuestion(MouseAccelAction action) {
+  return action == MouseAccelAction::Restore ? "是否要恢复鼠标加速度?" : "是否要关闭鼠标加速度?";
+}
+
+CurvePair CurvesFor(MouseAccelAction action) {
+  if (action == MouseAccelAction::Restore) return {RestoreCurveX, RestoreCurveY};
+  return {LinearCurveX, LinearCurveY};
+}

@@ -1,0 +1,47 @@
+// The forced log-off: the shutdown privilege where the platform has one, then the request itself.
+#include "system/log_off.h"
+
+#include <windows.h>
+
+#include "core/handles.h"
+
+namespace {
+
+bool IsNtPlatform() {
+  OSVERSIONINFOA version = {};
+  version.dwOSVersionInfoSize = sizeof version;
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+  if (!GetVersionExA(&version)) return false;
+#pragma GCC diagnostic pop
+  return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+}
+
+bool EnableShutdownPrivilege() {
+  UniqueKernelHandle token;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, token.put())) return false;
+  TOKEN_PRIVILEGES privileges = {};
+  privileges.PrivilegeCount = 1;
+  privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+  if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid)) return false;
+  // Success of the call alone is not enough: ERROR_NOT_ALL_ASSIGNED means the account lacks it.
+  SetLastError(ERROR_SUCCESS);
+  if (!AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr)) return false;
+  return GetLastError() == ERROR_SUCCESS;
+}
+
+bool RequestLogOff() { return ExitWindowsEx(EWX_LOGOFF | EWX_FORCE, 0) != FALSE; }
+
+constexpr LogOffSteps kSystemSteps = {IsNtPlatform, EnableShutdownPrivilege, RequestLogOff};
+
+}  // namespace
+
+const LogOffSteps& SystemLogOffSteps() { return kSystemSteps; }
+
+bool ForceLogOff(const LogOffSteps& steps) {
+  // A failed privilege step does not stop the log-off; it only matters for a shutdown or restart.
+  if (steps.isNtPlatform()) steps.enableShutdownPrivilege();
+  return steps.requestLogOff();
+}
+
+bool ForceLogOff() { return ForceLogOff(kSystemSteps); }

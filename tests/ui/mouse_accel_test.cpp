@@ -1,0 +1,283 @@
+// The mouse acceleration switch in the real MainWindow, against a scratch key standing in for
+// HKEY_CURRENT_USER: what the label and the button show, the two questions, and what gets written.
+// No test ever answers Yes to the log-off question: under Wine a log-off ends every process of the
+// prefix.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "scratch_registry.h"
+#include "system/curves.h"
+#include "system/mouse_accel.h"
+#include "test_support.h"
+#include "ui/layouts/main_window.h"
+#include "ui/model/model.h"
+
+namespace {
+
+constexpr const char* kMouseKey = "Control Panel\\Mouse";
+
+std::string Bytes(const Curve& curve) { return std::string(CurveBytes(curve)); }
+
+struct ChildSearch {
+  const std::string* text;
+  HWND found;
+};
+
+BOOL CALLBACK MatchChildText(HWND child, LPARAM lp) {
+  auto* search = reinterpret_cast<ChildSearch*>(lp);
+  if (test::WindowText(child) != *search->text) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
+HWND FindChildByText(HWND parent, const std::string& text) {
+  ChildSearch search{&text, nullptr};
+  EnumChildWindows(parent, MatchChildText, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+// The pixels of a window's client area as they are on its surface, 0x00RRGGBB each, row by row.
+struct Picture {
+  int width = 0, height = 0;
+  std::vector<unsigned> pixels;
+  unsigned At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+};
+
+Picture Render(HWND hwnd) {
+  Picture picture;
+  RECT rect;
+  GetClientRect(hwnd, &rect);
+  picture.width = rect.right;
+  picture.height = rect.bottom;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  HDC window = GetDC(hwnd);
+  BitBlt(memory, 0, 0, picture.width, picture.height, window, 0, 0, SRCCOPY);
+  ReleaseDC(hwnd, window);
+  GdiFlush();
+  const auto* words = static_cast<const unsigned*>(bits);
+  picture.pixels.assign(words, words + picture.width * picture.height);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return picture;
+}
+
+class MouseAccelSwitch : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(user_.active());
+    test::PumpMessages();
+    ASSERT_TRUE(ui::Load(MainWindow));
+  }
+  void TearDown() override {
+    ui::Destroy(MainWindow);
+    test::WaitUntil([] { return !ui::IsLoaded(MainWindow); });
+    test::PumpMessages();
+  }
+
+  void SetCurves(const Curve& x, const Curve& y) {
+    ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, Bytes(x)));
+    ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseYCurve", REG_BINARY, Bytes(y)));
+  }
+  std::string StoredX() const { return user_.Get(kMouseKey, "SmoothMouseXCurve").bytes; }
+  std::string StoredY() const { return user_.Get(kMouseKey, "SmoothMouseYCurve").bytes; }
+
+  std::string Label() const { return ui::Caption(MainWindow, "标签5"); }
+  ui::Color LabelColor() const { return ui::TextColor(MainWindow, "标签5"); }
+  std::string Button() const { return ui::Caption(MainWindow, "按钮4"); }
+
+  // Clicks the switch with the two answers queued; returns the boxes it showed.
+  std::vector<test::SeenBox> Click(std::vector<int> answers) {
+    test::BoxAnswerer answerer;
+    for (int answer : answers) answerer.Answer(answer);
+    OnMouseAccelSwitchClicked();
+    return answerer.Seen();
+  }
+
+  test::ScratchUserKey user_;
+};
+
+}  // namespace
+
+TEST_F(MouseAccelSwitch, ShowsEachStateFromTheRegistry) {
+  RefreshMouseAccelState();  // nothing stored
+  EXPECT_EQ(Label(), "鼠标加速:未知");
+  EXPECT_EQ(LabelColor(), 0xFFu);
+  EXPECT_EQ(Button(), "恢复鼠标加速度");
+
+  SetCurves(LinearCurveX, LinearCurveY);
+  RefreshMouseAccelState();
+  EXPECT_EQ(Label(), "鼠标加速:已关");
+  EXPECT_EQ(LabelColor(), 0xFF00u);
+  EXPECT_EQ(Button(), "恢复鼠标加速度");
+
+  SetCurves(RestoreCurveX, RestoreCurveY);
+  RefreshMouseAccelState();
+  EXPECT_EQ(Label(), "鼠标加速:未关");
+  EXPECT_EQ(LabelColor(), 0xFFFFu);
+  EXPECT_EQ(Button(), "关闭鼠标加速度");
+
+  SetCurves(LinearCurveX, RestoreCurveY);  // a mixed pair
+  RefreshMouseAccelState();
+  EXPECT_EQ(Label(), "鼠标加速:未知");
+  EXPECT_EQ(Button(), "恢复鼠标加速度");
+}
+
+TEST_F(MouseAccelSwitch, RightBytesInTheWrongFormAreUnknown) {
+  SetCurves(RestoreCurveX, RestoreCurveY);
+  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseYCurve", REG_SZ, Bytes(RestoreCurveY)));
+  RefreshMouseAccelState();
+  EXPECT_EQ(Label(), "鼠标加速:未知");
+
+  SetCurves(LinearCurveX, LinearCurveY);
+  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_DWORD, Bytes(LinearCurveX).substr(8, 4)));
+  RefreshMouseAccelState();
+  EXPECT_EQ(Label(), "鼠标加速:未知");
+
+  SetCurves(LinearCurveX, LinearCurveY);
+  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, Bytes(LinearCurveX) + std::string(8, '\0')));
+  RefreshMouseAccelState();
+  EXPECT_EQ(Label(), "鼠标加速:未知");
+  EXPECT_EQ(LabelColor(), 0xFFu);
+}
+
+TEST_F(MouseAccelSwitch, NoToTheQuestionChangesNothing) {
+  SetCurves(RestoreCurveX, RestoreCurveY);
+  RefreshMouseAccelState();
+  const auto boxes = Click({IDNO});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].title, "请确认操作");
+  EXPECT_EQ(boxes[0].text, "是否要关闭鼠标加速度?");
+  EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
+  EXPECT_EQ(StoredY(), Bytes(RestoreCurveY));
+  EXPECT_EQ(Label(), "鼠标加速:未关");
+  EXPECT_EQ(Button(), "关闭鼠标加速度");
+
+  // From nothing stored: the question offers the restore, and No leaves the key uncreated.
+  user_.Set(kMouseKey, "SmoothMouseXCurve", REG_SZ, "");
+  RefreshMouseAccelState();
+  const auto again = Click({IDNO});
+  ASSERT_EQ(again.size(), 1u);
+  EXPECT_EQ(again[0].text, "是否要恢复鼠标加速度?");
+  EXPECT_EQ(user_.Get(kMouseKey, "SmoothMouseXCurve").type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(Label(), "鼠标加速:未知");
+}
+
+TEST_F(MouseAccelSwitch, RestoreFromNothingCreatesTheKeyAndShowsOn) {
+  RefreshMouseAccelState();
+  const auto boxes = Click({IDYES, IDNO});
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].title, "请确认操作");
+  EXPECT_EQ(boxes[0].text, "是否要恢复鼠标加速度?");
+  EXPECT_EQ(boxes[1].title, "是否立即注销系统");
+  EXPECT_EQ(boxes[1].text, "该操作要重启或注销系统才有用,是否立即注销?");
+  EXPECT_EQ(user_.Get(kMouseKey, "SmoothMouseXCurve").type, static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
+  EXPECT_EQ(StoredY(), Bytes(RestoreCurveY));
+  EXPECT_EQ(Label(), "鼠标加速:未关");
+  EXPECT_EQ(LabelColor(), 0xFFFFu);
+  EXPECT_EQ(Button(), "关闭鼠标加速度");
+}
+
+TEST_F(MouseAccelSwitch, SwitchOffThenRestore) {
+  SetCurves(RestoreCurveX, RestoreCurveY);
+  RefreshMouseAccelState();
+  auto boxes = Click({IDYES, IDNO});
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text, "是否要关闭鼠标加速度?");
+  EXPECT_EQ(StoredX(), Bytes(LinearCurveX));
+  EXPECT_EQ(StoredY(), Bytes(LinearCurveY));
+  EXPECT_EQ(Label(), "鼠标加速:已关");
+  EXPECT_EQ(LabelColor(), 0xFF00u);
+  EXPECT_EQ(Button(), "恢复鼠标加速度");
+
+  boxes = Click({IDYES, IDNO});
+  ASSERT_EQ(boxes.size(), 2u);
+  EXPECT_EQ(boxes[0].text, "是否要恢复鼠标加速度?");
+  EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
+  EXPECT_EQ(StoredY(), Bytes(RestoreCurveY));
+  EXPECT_EQ(Label(), "鼠标加速:未关");
+}
+
+TEST_F(MouseAccelSwitch, TheLayoutCaptionMeansSwitchOff) {
+  // Before any refresh 按钮4 still reads "开/关鼠标加速度".
+  ui::SetCaption(MainWindow, "按钮4", "开/关鼠标加速度");
+  const auto boxes = Click({IDNO});
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "是否要关闭鼠标加速度?");
+}
+
+// The label is drawn in the state's colour on its black background, at once: the pixels are read
+// from its surface after only the paint it has asked for.
+TEST_F(MouseAccelSwitch, LabelIsDrawnInTheStateColour) {
+  HWND window = FindWindowA(nullptr, MainWindow.title);
+  ASSERT_NE(window, nullptr);
+  struct Case {
+    const Curve* x;
+    const Curve* y;
+    const char* caption;
+    unsigned rgb;  // 0x00RRGGBB as the picture holds it
+  };
+  const Case cases[] = {{nullptr, nullptr, "鼠标加速:未知", 0xFF0000},
+                        {&LinearCurveX, &LinearCurveY, "鼠标加速:已关", 0x00FF00},
+                        {&RestoreCurveX, &RestoreCurveY, "鼠标加速:未关", 0xFFFF00}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.caption);
+    if (c.x) SetCurves(*c.x, *c.y);
+    RefreshMouseAccelState();
+    HWND label = FindChildByText(window, c.caption);
+    ASSERT_NE(label, nullptr);
+    // What the label shows once the paint it has asked for is done, without forcing one.
+    RedrawWindow(label, nullptr, nullptr, RDW_UPDATENOW);
+    const Picture picture = Render(label);
+    ASSERT_GT(picture.width, 10);
+    ASSERT_GT(picture.height, 10);
+
+    // Every pixel is black or a shade of the text colour (the glyphs are smoothed), and plenty of
+    // stroke pixels come near the full colour.
+    int black = 0, shade = 0, bright = 0, stray = 0;
+    for (int y = 1; y < picture.height - 1; ++y) {
+      for (int x = 1; x < picture.width - 1; ++x) {
+        const unsigned p = picture.At(x, y) & 0xFFFFFF;
+        if (p == 0) {
+          ++black;
+          continue;
+        }
+        unsigned lowest = 0xFF, highest = 0;
+        bool wrongChannel = false;
+        for (int shift = 0; shift < 24; shift += 8) {
+          const unsigned channel = (p >> shift) & 0xFF;
+          if (((c.rgb >> shift) & 0xFF) == 0) {
+            wrongChannel = wrongChannel || channel > 0x20;
+          } else {
+            lowest = std::min(lowest, channel);
+            highest = std::max(highest, channel);
+          }
+        }
+        if (wrongChannel || highest - lowest > 0x20) {
+          ++stray;
+        } else {
+          ++shade;
+          if (lowest >= 0xC0) ++bright;
+        }
+      }
+    }
+    EXPECT_GT(black, shade);
+    EXPECT_GT(bright, 20);
+    EXPECT_EQ(stray, 0);
+  }
+}

@@ -1,0 +1,87 @@
+// Binary registry values by full path, against a scratch key standing in for HKEY_CURRENT_USER.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "scratch_registry.h"
+#include "system/curves.h"
+#include "system/registry.h"
+
+namespace {
+
+constexpr const char* kMouseKey = "Control Panel\\Mouse";
+
+class RegistryBytes : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(user_.active()); }
+  test::ScratchUserKey user_;
+  const std::string linearX_ = std::string(CurveBytes(LinearCurveX));
+};
+
+}  // namespace
+
+TEST_F(RegistryBytes, WriteCreatesTheMissingKeyAndStoresBinary) {
+  EXPECT_EQ(user_.Get(kMouseKey, "SmoothMouseXCurve").type, static_cast<DWORD>(REG_NONE));
+  ASSERT_TRUE(WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath, linearX_));
+  const auto stored = user_.Get(kMouseKey, "SmoothMouseXCurve");
+  EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(stored.bytes, linearX_);
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), linearX_);
+
+  // Overwriting in the existing key, with a value of another length.
+  ASSERT_TRUE(WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath, std::string("\0\1\2", 3)));
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), std::string("\0\1\2", 3));
+}
+
+TEST_F(RegistryBytes, AbsentOrNonBinaryValuesReadAsEmpty) {
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");  // no key
+  ASSERT_TRUE(user_.Set(kMouseKey, "Other", REG_BINARY, linearX_));
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");  // key without the value
+
+  // The right 40 bytes under another type count as absent.
+  for (const DWORD type : {DWORD{REG_SZ}, DWORD{REG_EXPAND_SZ}, DWORD{REG_MULTI_SZ}}) {
+    ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", type, linearX_));
+    EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "") << "type " << type;
+  }
+  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_DWORD, linearX_.substr(8, 4)));
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");
+
+  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, ""));
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");
+}
+
+TEST_F(RegistryBytes, ReadGivesTheWholeValueWhateverItsLength) {
+  const std::string longer = linearX_ + std::string(8, '\x7F');
+  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, longer));
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), longer);
+  const std::string large(100000, '\x5C');
+  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, large));
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), large);
+}
+
+TEST_F(RegistryBytes, SplitsAtTheLastBackslashOnACharacterBoundary) {
+  // "筡" is B9 5C in code page 936: its second byte is no separator.
+  const std::string name = "A\xB9\x5C" "B";
+  ASSERT_TRUE(WriteRegistryBytes(HKEY_CURRENT_USER, std::string(kMouseKey) + "\\" + name, linearX_));
+  EXPECT_EQ(user_.Get(kMouseKey, name.c_str()).bytes, linearX_);
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, std::string(kMouseKey) + "\\" + name), linearX_);
+
+  // No backslash: the whole text names a value of the root itself.
+  ASSERT_TRUE(WriteRegistryBytes(HKEY_CURRENT_USER, "TopValue", "xy"));
+  EXPECT_EQ(user_.Get("", "TopValue").bytes, "xy");
+  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, "TopValue"), "xy");
+}
+
+TEST_F(RegistryBytes, WriteReportsFailure) {
+  // Under a volatile key no lasting key can be created.
+  HKEY volatileKey = nullptr;
+  ASSERT_EQ(RegCreateKeyExA(user_.key(), "Volatile", 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                            &volatileKey, nullptr),
+            ERROR_SUCCESS);
+  RegCloseKey(volatileKey);
+  EXPECT_FALSE(WriteRegistryBytes(HKEY_CURRENT_USER, "Volatile\\Missing\\Value", linearX_));
+  EXPECT_EQ(user_.Get("Volatile\\Missing", "Value").type, static_cast<DWORD>(REG_NONE));
+
+  // A value name beyond the system's limit is refused by the store itself.
+  EXPECT_FALSE(WriteRegistryBytes(HKEY_CURRENT_USER, std::string(kMouseKey) + "\\" + std::string(20000, 'v'), "x"));
+}

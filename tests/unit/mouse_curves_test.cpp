@@ -1,0 +1,64 @@
+// The mouse curves: their bytes, the off / on / unknown decision, and the direction of the switch.
+// What each state shows is checked in the real window (tests/ui/mouse_accel_test.cpp).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "system/curves.h"
+
+namespace {
+
+// Point i of a curve as a 16.16 number; the upper 32 bits of every point are zero.
+double Point(const Curve& curve, int i) {
+  unsigned long long raw = 0;
+  for (int b = 7; b >= 0; --b) raw = (raw << 8) | curve[static_cast<std::size_t>(i * 8 + b)];
+  EXPECT_EQ(raw >> 32, 0u) << "point " << i;
+  return static_cast<double>(raw) / 65536.0;
+}
+
+std::string Bytes(const Curve& curve) { return std::string(CurveBytes(curve)); }
+
+}  // namespace
+
+TEST(MouseCurves, PointsReadAsTheDocumentedNumbers) {
+  const double linearX[] = {0, 0.625, 1.25, 2.5, 5};
+  const double linearY[] = {0, 2.65, 5.3, 10.6001, 21.2001};
+  const double restoreX[] = {0, 0.43, 1.25, 3.86, 40};
+  const double restoreY[] = {0, 1.37, 5.3, 24.3, 568};
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_NEAR(Point(LinearCurveX, i), linearX[i], 1e-4) << i;
+    EXPECT_NEAR(Point(LinearCurveY, i), linearY[i], 1e-4) << i;
+    EXPECT_NEAR(Point(RestoreCurveX, i), restoreX[i], 1e-4) << i;
+    EXPECT_NEAR(Point(RestoreCurveY, i), restoreY[i], 1e-4) << i;
+  }
+  // The linear pair is one straight line: the same factor at every speed.
+  for (int i = 1; i < 5; ++i) EXPECT_NEAR(Point(LinearCurveY, i) / Point(LinearCurveX, i), 4.24, 1e-3) << i;
+  EXPECT_EQ(CurveBytes(LinearCurveX).size(), 40u);
+}
+
+TEST(MouseCurves, StateNeedsBothValuesExactly) {
+  const std::string lx = Bytes(LinearCurveX), ly = Bytes(LinearCurveY);
+  const std::string rx = Bytes(RestoreCurveX), ry = Bytes(RestoreCurveY);
+  EXPECT_EQ(ClassifyMouseCurves(lx, ly), MouseAccelState::Off);
+  EXPECT_EQ(ClassifyMouseCurves(rx, ry), MouseAccelState::On);
+  EXPECT_EQ(ClassifyMouseCurves("", ""), MouseAccelState::Unknown);
+  EXPECT_EQ(ClassifyMouseCurves(lx, ""), MouseAccelState::Unknown);
+  EXPECT_EQ(ClassifyMouseCurves(lx, ry), MouseAccelState::Unknown);  // a mixed pair
+  EXPECT_EQ(ClassifyMouseCurves(rx, ly), MouseAccelState::Unknown);
+  EXPECT_EQ(ClassifyMouseCurves(ly, lx), MouseAccelState::Unknown);  // X and Y swapped
+  // Longer, shorter, or one byte off.
+  EXPECT_EQ(ClassifyMouseCurves(lx + std::string(8, '\0'), ly), MouseAccelState::Unknown);
+  EXPECT_EQ(ClassifyMouseCurves(rx, ry.substr(0, 39)), MouseAccelState::Unknown);
+  std::string changed = ry;
+  changed[39] = '\x01';
+  EXPECT_EQ(ClassifyMouseCurves(rx, changed), MouseAccelState::Unknown);
+}
+
+TEST(MouseCurves, ButtonCaptionGivesTheAction) {
+  EXPECT_EQ(ActionForCaption("恢复鼠标加速度"), MouseAccelAction::Restore);
+  EXPECT_EQ(ActionForCaption("关闭鼠标加速度"), MouseAccelAction::SwitchOff);
+  EXPECT_EQ(ActionForCaption("开/关鼠标加速度"), MouseAccelAction::SwitchOff);
+  EXPECT_EQ(ActionForCaption("恢复鼠标加速度 "), MouseAccelAction::SwitchOff);
+  EXPECT_EQ(ActionForCaption(""), MouseAccelAction::SwitchOff);
+}

@@ -1,0 +1,74 @@
+// The control panel command lines and the decisions of the forced log-off.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "system/control_panel_command.h"
+#include "system/log_off.h"
+
+TEST(ControlPanelCommandLine, FullSystemPathThenTheArgumentsAndThePage) {
+  EXPECT_EQ(ControlPanelCommandLine("C:\\windows\\system32", kMouseAppletCommand, kMouseSettingsPage),
+            "C:\\windows\\system32\\rundll32.exe shell32.dll,Control_RunDLL main.cpl @0,2");
+  EXPECT_EQ(ControlPanelCommandLine("C:\\windows\\system32", kDisplayAppletCommand, kDisplaySettingsPage),
+            "C:\\windows\\system32\\rundll32.exe shell32.dll,Control_RunDLL desk.cpl,,4");
+  EXPECT_EQ(ControlPanelCommandLine("C:\\", "rundll32.exe a,b", 12), "C:\\rundll32.exe a,b12");
+  EXPECT_EQ(ControlPanelCommandLine("D:\\WIN NT\\system32", "rundll32.exe x,", 0),
+            "\"D:\\WIN NT\\system32\\rundll32.exe\" x,0");
+}
+
+namespace {
+
+// Records which steps ran, in order, and gives each the result a case asks for.
+struct Script {
+  bool nt = true;
+  bool privilege = true;
+  bool request = true;
+  std::vector<std::string> ran;
+};
+Script* current = nullptr;
+
+Script Steps(bool nt, bool privilege, bool request) {
+  Script script;
+  script.nt = nt;
+  script.privilege = privilege;
+  script.request = request;
+  return script;
+}
+
+const LogOffSteps kRecordingSteps = {
+    [] { current->ran.push_back("platform"); return current->nt; },
+    [] { current->ran.push_back("privilege"); return current->privilege; },
+    [] { current->ran.push_back("logoff"); return current->request; },
+};
+
+bool RunLogOff(Script& script) {
+  current = &script;
+  const bool result = ForceLogOff(kRecordingSteps);
+  current = nullptr;
+  return result;
+}
+
+}  // namespace
+
+TEST(ForceLogOff, RequestsTheLogOffEvenWithoutTheShutdownPrivilege) {
+  Script granted = Steps(true, true, true);
+  EXPECT_TRUE(RunLogOff(granted));
+  EXPECT_EQ(granted.ran, (std::vector<std::string>{"platform", "privilege", "logoff"}));
+
+  Script refused = Steps(true, false, true);
+  EXPECT_TRUE(RunLogOff(refused));
+  EXPECT_EQ(refused.ran, (std::vector<std::string>{"platform", "privilege", "logoff"}));
+
+  Script notNt = Steps(false, true, true);
+  EXPECT_TRUE(RunLogOff(notNt));
+  EXPECT_EQ(notNt.ran, (std::vector<std::string>{"platform", "logoff"}));
+}
+
+TEST(ForceLogOff, FalseOnlyWhenTheRequestFails) {
+  Script failed = Steps(true, true, false);
+  EXPECT_FALSE(RunLogOff(failed));
+  Script bothFailed = Steps(true, false, false);
+  EXPECT_FALSE(RunLogOff(bothFailed));
+  EXPECT_EQ(bothFailed.ran.back(), "logoff");
+}
