@@ -23,10 +23,9 @@ constexpr const char* kAskSuffix = " 是否为该文件";
 
 std::string ReadSearchBox() { return ui::Content(SearchWindow, kSearchBox); }
 
-// OK confirms; Cancel, closing the prompt, or a walk that has been ended meanwhile declines.
-bool AskPlayer(const std::string& path) {
-  return ui::ShowMessage(path + kAskSuffix, ui::kMsgOkCancel) == ui::kOk;
-}
+// Asks about what the box holds now (the player may have typed since it was tested). OK confirms;
+// Cancel, closing the prompt, or a walk that has been ended meanwhile declines.
+bool AskPlayer() { return ui::ShowMessage(ReadSearchBox() + kAskSuffix, ui::kMsgOkCancel) == ui::kOk; }
 
 // The confirmed path goes to MainWindow, the search window is hidden and the walk ends, in one hop to
 // the window thread, so that nothing of it happens once the worker has been ended.
@@ -58,14 +57,14 @@ struct WorkerWalk {
       shown = ReadSearchBox();
     });
     if (FindText(shown.c_str(), kCstrikeMarker) != -1) {
-      if (AskPlayer(shown)) {
+      if (AskPlayer()) {
         HandOff();
         return true;
       }
       shown = ReadSearchBox();
     }
     if (FindText(shown.c_str(), kHlMarker) != -1) {
-      if (AskPlayer(shown)) {
+      if (AskPlayer()) {
         HandOff();
         return true;
       }

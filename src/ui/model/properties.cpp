@@ -45,11 +45,15 @@ HWND NativeControl(const WindowLayout& window, const char* name, std::initialize
 }
 
 std::string WindowTextOf(HWND hwnd) {
+  // Most texts fit a small buffer: one message then, which the search's read-back of every path it
+  // shows relies on. A text that fills it is read again at its full length.
+  char small[1024];
+  const int n = GetWindowTextA(hwnd, small, sizeof small);
+  if (n < static_cast<int>(sizeof small) - 1) return std::string(small, static_cast<size_t>(std::max(n, 0)));
   const int length = GetWindowTextLengthA(hwnd);
-  if (length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const int n = GetWindowTextA(hwnd, text.data(), length + 1);
-  text.resize(static_cast<size_t>(std::max(n, 0)));
+  std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
+  const int full = GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
+  text.resize(static_cast<size_t>(std::max(full, 0)));
   return text;
 }
 
