@@ -38,3 +38,9 @@ TEST(DriveItemText, NamesEachKindOfDrive) {
   EXPECT_EQ(ui::DriveItemText('X', DriveKind::Unknown, ""), "X:");
   EXPECT_EQ(ui::DriveItemText('Y', DriveKind::NoRootDir, ""), "Y:");
 }
+
+TEST(DateText, DateAloneOrWithItsTimeOfDay) {
+  EXPECT_EQ(ui::DateText({2026, 12, 9}), "2026年12月9日");
+  EXPECT_EQ(ui::DateText({2026, 1, 2, 8, 5, 0}), "2026年1月2日8时5分0秒");
+  EXPECT_EQ(ui::DateText({1999, 12, 31, 0, 0, 1}), "1999年12月31日0时0分1秒");
+}

@@ -17,6 +17,15 @@ std::string SystemDialogFilter(std::string_view filter) {
   return text;
 }
 
+std::string DateText(const Date& date) {
+  std::string text = std::to_string(date.year) + "年" + std::to_string(date.month) + "月" +
+                     std::to_string(date.day) + "日";
+  if (date.hour != 0 || date.minute != 0 || date.second != 0) {
+    text += std::to_string(date.hour) + "时" + std::to_string(date.minute) + "分" + std::to_string(date.second) + "秒";
+  }
+  return text;
+}
+
 std::string DriveItemText(char letter, DriveKind kind, std::string_view volumeLabel) {
   if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
   std::string text{letter, ':'};

@@ -35,6 +35,10 @@ int ShowMessage(bool logical, unsigned style, const char* title) {
   return ShowMessage(std::string_view(logical ? "真" : "假"), style, title);
 }
 
+int ShowMessage(const Date& date, unsigned style, const char* title) {
+  return ShowMessage(DateText(date), style, title);
+}
+
 void Fatal(std::string_view reason) {
   std::string text = "运行时出错!\r\n\r\n错误信息：";
   text.append(reason);

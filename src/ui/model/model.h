@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/model/dialog_texts.h"
 #include "ui/model/layout.h"
 
 namespace ui {
@@ -73,7 +74,8 @@ inline constexpr unsigned kMsgOk = 0, kMsgOkCancel = 1, kMsgYesNoQuestion = 0x24
 enum Answer : int { kOk = 0, kCancel = 1, kAbort = 2, kRetry = 3, kIgnore = 4, kYes = 5, kNo = 6 };
 int ShowMessage(std::string_view message, unsigned style = kMsgOk, const char* title = nullptr);
 int ShowMessage(long long number, unsigned style = kMsgOk, const char* title = nullptr);
-int ShowMessage(bool logical, unsigned style = kMsgOk, const char* title = nullptr);
+int ShowMessage(bool logical, unsigned style = kMsgOk, const char* title = nullptr);  // "真" or "假"
+int ShowMessage(const Date& date, unsigned style = kMsgOk, const char* title = nullptr);
 inline int ShowMessage(const char* message, unsigned style = kMsgOk, const char* title = nullptr) {
   return ShowMessage(std::string_view(message ? message : ""), style, title);
 }
