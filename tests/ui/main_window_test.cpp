@@ -26,22 +26,14 @@ int g_otherClicks = 0;
 void CountLaunch() { ++g_launchClicks; }
 void CountOther() { ++g_otherClicks; }
 
-const std::vector<ControlLayout>& CountingControls() {
-  static const std::vector<ControlLayout> controls = [] {
-    std::vector<ControlLayout> copy(MainWindow.controls.begin(), MainWindow.controls.end());
-    for (auto& c : copy) {
-      if (c.clicked) c.clicked = std::string(c.name) == "按钮1" ? CountLaunch : CountOther;
-    }
-    return copy;
-  }();
-  return controls;
-}
-
 const WindowLayout& Main() {
+  static const std::vector<ControlLayout> controls = uitest::RebindClicks(MainWindow.controls, [](const char* name) {
+    return std::string(name) == "按钮1" ? CountLaunch : CountOther;
+  });
   static const WindowLayout window = [] {
     WindowLayout w = MainWindow;
     w.created = nullptr;
-    w.controls = CountingControls();
+    w.controls = controls;
     return w;
   }();
   return window;
