@@ -11,9 +11,8 @@
 #include <vector>
 
 #include "core/handles.h"
-#include "test_support.h"
+#include "launcher_process.h"
 #include "ui/layouts/main_window.h"
-#include "ui/model/model.h"
 
 namespace {
 
@@ -21,23 +20,6 @@ std::string SystemDirectory() {
   char dir[MAX_PATH] = {};
   GetSystemDirectoryA(dir, sizeof dir);
   return dir;
-}
-
-// The launcher's path as Windows sees it: the Linux root is drive Z:.
-std::string LauncherExe() {
-  const char* unixPath = std::getenv("LAUNCHER_EXE");
-  std::string path = "Z:";
-  if (unixPath) path.append(unixPath);
-  for (char& c : path) c = c == '/' ? '\\' : c;
-  return path;
-}
-
-// The fakes are built beside the test executables.
-std::string BesideThisExe(const char* name) {
-  char self[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, self, sizeof self);
-  std::string path = self;
-  return path.substr(0, path.rfind('\\') + 1) + name;
 }
 
 // Puts the fake in place of rundll32.exe and has Wine run the file rather than its own; puts the real
@@ -54,7 +36,7 @@ class FakeRundll32 {
                                       sizeof kNativeFirst) != ERROR_SUCCESS) {
       return;
     }
-    const std::string fake = BesideThisExe("fake_rundll32.exe");
+    const std::string fake = test::BuiltTool("fake_rundll32.exe");
     installed_ = MoveFileExA(real_.c_str(), kept_.c_str(), MOVEFILE_REPLACE_EXISTING) &&
                  CopyFileA(fake.c_str(), real_.c_str(), FALSE);
   }
@@ -84,20 +66,6 @@ std::vector<std::string> SplitLines(const std::string& text) {
   return lines;
 }
 
-
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<WindowSearch*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != search->processId || !IsWindowVisible(hwnd) || test::WindowText(hwnd) != MainWindow.title) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
 }  // namespace
 
 TEST(ControlPanelShortcuts, RunRundll32FromTheSystemDirectory) {
@@ -110,25 +78,14 @@ TEST(ControlPanelShortcuts, RunRundll32FromTheSystemDirectory) {
   // The launcher inherits this, and its WinExec children inherit it from the launcher.
   SetEnvironmentVariableA("FAKE_RUNDLL32_LOG", log.c_str());
 
-  std::string commandLine = LauncherExe();
-  commandLine.insert(commandLine.begin(), '"');
-  commandLine += '"';
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info = {};
-  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             scratch.path().c_str(), &startup, &info));
-  UniqueKernelHandle process(info.hProcess);
-  UniqueKernelHandle thread(info.hThread);
+  test::LauncherProcess launcher(test::LauncherExe(), scratch.path());
+  ASSERT_TRUE(launcher.started());
   SetEnvironmentVariableA("FAKE_RUNDLL32_LOG", nullptr);
 
-  WindowSearch window{info.dwProcessId, nullptr};
-  ASSERT_TRUE(test::WaitUntil([&] {
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&window));
-    return window.found != nullptr;
-  }));
-  HWND mouse = GetDlgItem(window.found, ui::ControlId(MainWindow, "按钮3"));
-  HWND display = GetDlgItem(window.found, ui::ControlId(MainWindow, "按钮9"));
+  HWND main = launcher.MainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND mouse = test::ControlOf(main, MainWindow, "按钮3");
+  HWND display = test::ControlOf(main, MainWindow, "按钮9");
   ASSERT_NE(mouse, nullptr);
   ASSERT_NE(display, nullptr);
 
@@ -147,6 +104,6 @@ TEST(ControlPanelShortcuts, RunRundll32FromTheSystemDirectory) {
   }
   EXPECT_EQ(SplitLines(test::ReadFileBytes(log)), expected);
 
-  PostMessageA(window.found, WM_CLOSE, 0, 0);
-  EXPECT_EQ(WaitForSingleObject(process.get(), 20000), WAIT_OBJECT_0);
+  PostMessageA(main, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(launcher.WaitForExit(nullptr, 20000));
 }

@@ -7,19 +7,15 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
 
-#include "test_support.h"
+#include "launcher_process.h"
 
 namespace {
 
-std::string LauncherExe() {
-  const char* path = std::getenv("LAUNCHER_EXE");
-  return path ? path : "";
-}
+using test::LauncherExe;
 
 template <class T>
 T Read(const std::string& bytes, size_t offset) {

@@ -4,13 +4,22 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
 
 namespace test {
 
+std::string LauncherExe() {
+  const char* unixPath = std::getenv("LAUNCHER_EXE");
+  if (!unixPath || !*unixPath) return {};
+  std::string path = std::string("Z:") + unixPath;
+  for (char& c : path) c = c == '/' ? '\\' : c;
+  return path;
+}
+
 std::string BuiltLauncher() {
-  const char* exe = std::getenv("LAUNCHER_EXE");
-  return exe && *exe ? exe : BuiltTool("..\\launcher.exe");
+  const std::string exe = LauncherExe();
+  return !exe.empty() ? exe : BuiltTool("..\\launcher.exe");
 }
 
 std::string BuiltTool(const char* exeName) {
@@ -74,6 +83,8 @@ HWND LauncherProcess::WaitForWindow(const char* title, DWORD timeoutMs) const {
   WaitUntil([&] { return (found = FindWindowByTitle(title)) != nullptr; }, timeoutMs);
   return found;
 }
+
+HWND LauncherProcess::MainWindow(DWORD timeoutMs) const { return WaitForWindow(::MainWindow.title, timeoutMs); }
 
 bool LauncherProcess::WaitForExit(DWORD* exitCode, DWORD timeoutMs) const {
   if (!process_) return false;

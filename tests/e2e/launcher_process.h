@@ -12,6 +12,9 @@
 
 namespace test {
 
+// The launcher named by LAUNCHER_EXE (a Linux path, as ctest sets it) as Windows sees it: the Linux root
+// is drive Z:. Empty when LAUNCHER_EXE is not set.
+std::string LauncherExe();
 // The built launcher.exe and fakes, as the build placed them.
 std::string BuiltLauncher();
 std::string BuiltTool(const char* exeName);  // e.g. "fake_game.exe"
@@ -30,7 +33,7 @@ class LauncherProcess {
   // The visible top-level window of this process with that title, waiting for it; null on timeout.
   HWND WaitForWindow(const char* title, DWORD timeoutMs = kDefaultTimeoutMs) const;
   HWND FindWindowByTitle(const char* title) const;
-  HWND MainWindow(DWORD timeoutMs = kDefaultTimeoutMs) const { return WaitForWindow("Vantor 多功能启动器", timeoutMs); }
+  HWND MainWindow(DWORD timeoutMs = kDefaultTimeoutMs) const;
   // Waits for the process to end; true with its exit code when it did.
   bool WaitForExit(DWORD* exitCode, DWORD timeoutMs = kDefaultTimeoutMs) const;
 

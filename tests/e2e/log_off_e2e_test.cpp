@@ -12,10 +12,8 @@
 #include <fstream>
 #include <string>
 
-#include "core/handles.h"
-#include "test_support.h"
+#include "launcher_process.h"
 #include "ui/layouts/main_window.h"
-#include "ui/model/model.h"
 
 namespace {
 
@@ -26,49 +24,23 @@ void Mark(const char* what) {
   out << what << "\n";
 }
 
-struct WindowSearch {
-  DWORD processId;
-  HWND found;
-};
-BOOL CALLBACK MatchMainWindow(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<WindowSearch*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != search->processId || !IsWindowVisible(hwnd) || test::WindowText(hwnd) != MainWindow.title) return TRUE;
-  search->found = hwnd;
-  return FALSE;
-}
-
 }  // namespace
 
 TEST(LogOffInThrowawayPrefix, YesToBothQuestionsEndsTheSession) {
   const char* throwaway = std::getenv("LAUNCHER_THROWAWAY_PREFIX");
   if (!throwaway || std::string(throwaway) != "1") GTEST_SKIP() << "only in a throwaway prefix";
 
-  const char* unixPath = std::getenv("LAUNCHER_EXE");
-  ASSERT_NE(unixPath, nullptr);
-  std::string commandLine = "\"Z:";
-  commandLine += unixPath;
-  commandLine += '"';
-  for (char& c : commandLine) c = c == '/' ? '\\' : c;
+  ASSERT_NE(std::getenv("LAUNCHER_EXE"), nullptr);
   test::ScratchDir scratch;
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof startup;
-  PROCESS_INFORMATION info = {};
-  ASSERT_TRUE(CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                             scratch.path().c_str(), &startup, &info));
-  UniqueKernelHandle process(info.hProcess);
-  UniqueKernelHandle thread(info.hThread);
+  test::LauncherProcess launcher(test::LauncherExe(), scratch.path());
+  ASSERT_TRUE(launcher.started());
 
-  WindowSearch window{info.dwProcessId, nullptr};
-  ASSERT_TRUE(test::WaitUntil([&] {
-    EnumWindows(MatchMainWindow, reinterpret_cast<LPARAM>(&window));
-    return window.found != nullptr;
-  }));
-  HWND button = GetDlgItem(window.found, ui::ControlId(MainWindow, "按钮4"));
+  HWND main = launcher.MainWindow();
+  ASSERT_NE(main, nullptr);
+  HWND button = test::ControlOf(main, MainWindow, "按钮4");
   ASSERT_NE(button, nullptr);
 
-  test::BoxAnswerer answerer(info.dwProcessId);
+  test::BoxAnswerer answerer(launcher.pid());
   answerer.Answer(IDYES);  // switch
   answerer.Answer(IDYES);  // log off now
   Mark(test::WindowText(button) == "恢复鼠标加速度" ? "restore" : "switch off");
@@ -76,7 +48,7 @@ TEST(LogOffInThrowawayPrefix, YesToBothQuestionsEndsTheSession) {
   // The handler does not return before the log-off, so the press must not wait for it.
   SendNotifyMessageA(button, BM_CLICK, 0, 0);
 
-  test::WaitUntil([&] { return WaitForSingleObject(process.get(), 0) == WAIT_OBJECT_0; });
+  launcher.WaitForExit(nullptr);
   Mark("survived");
   ADD_FAILURE() << "the log-off left this process running; boxes answered: " << answerer.SeenCount();
 }

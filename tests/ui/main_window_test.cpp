@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "pixels.h"
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
@@ -25,22 +26,14 @@ int g_otherClicks = 0;
 void CountLaunch() { ++g_launchClicks; }
 void CountOther() { ++g_otherClicks; }
 
-const std::vector<ControlLayout>& CountingControls() {
-  static const std::vector<ControlLayout> controls = [] {
-    std::vector<ControlLayout> copy(MainWindow.controls.begin(), MainWindow.controls.end());
-    for (auto& c : copy) {
-      if (c.clicked) c.clicked = std::string(c.name) == "按钮1" ? CountLaunch : CountOther;
-    }
-    return copy;
-  }();
-  return controls;
-}
-
 const WindowLayout& Main() {
+  static const std::vector<ControlLayout> controls = uitest::RebindClicks(MainWindow.controls, [](const char* name) {
+    return std::string(name) == "按钮1" ? CountLaunch : CountOther;
+  });
   static const WindowLayout window = [] {
     WindowLayout w = MainWindow;
     w.created = nullptr;
-    w.controls = CountingControls();
+    w.controls = controls;
     return w;
   }();
   return window;
@@ -244,44 +237,8 @@ TEST_F(MainWindowLayout, ListsHoldTheirItemsAndSelections) {
 
 // --- Drawing -------------------------------------------------------------------------------------------
 
-struct Pixels {
-  int width = 0, height = 0;
-  std::vector<COLORREF> rgb;
-  COLORREF At(int x, int y) const { return rgb[static_cast<size_t>(y) * width + x]; }
-};
-
-// Renders a window's client area into memory as the window draws it.
-Pixels Render(HWND hwnd) {
-  RECT rc;
-  GetClientRect(hwnd, &rc);
-  Pixels p;
-  p.width = rc.right - rc.left;
-  p.height = rc.bottom - rc.top;
-  BITMAPINFO bi{};
-  bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-  bi.bmiHeader.biWidth = p.width;
-  bi.bmiHeader.biHeight = -p.height;
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC dc = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  PatBlt(dc, 0, 0, p.width, p.height, WHITENESS);
-  PrintWindow(hwnd, dc, PW_CLIENTONLY);
-  GdiFlush();
-  const auto* px = static_cast<const DWORD*>(bits);
-  for (int i = 0; i < p.width * p.height; ++i) {
-    const DWORD v = px[i];  // 0x00RRGGBB
-    p.rgb.push_back(RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF));
-  }
-  SelectObject(dc, old);
-  DeleteObject(bitmap);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return p;
-}
+// The window as it draws itself, asked to paint afresh.
+test::Picture Render(HWND hwnd) { return test::Render(hwnd, test::Capture::kRepaint); }
 
 bool IsWhite(COLORREF c) { return GetRValue(c) > 0xF0 && GetGValue(c) > 0xF0 && GetBValue(c) > 0xF0; }
 bool IsBlack(COLORREF c) { return GetRValue(c) < 0x10 && GetGValue(c) < 0x10 && GetBValue(c) < 0x10; }
@@ -293,41 +250,41 @@ bool IsGrey(COLORREF c) {
 bool IsReddish(COLORREF c) { return GetRValue(c) > 0x60 && GetRValue(c) > 2 * GetGValue(c) + 0x20 && GetGValue(c) == GetBValue(c); }
 
 template <class Pred>
-int CountIf(const Pixels& p, Pred pred) {
+int CountIf(const test::Picture& p, Pred pred) {
   int n = 0;
-  for (COLORREF c : p.rgb) n += pred(c) ? 1 : 0;
+  for (unsigned rgb : p.pixels) n += pred(test::ColorOf(rgb)) ? 1 : 0;
   return n;
 }
 
 TEST_F(MainWindowLayout, MouseAccelLabelIsWhiteOnBlack) {
   UpdateWindow(window_);
   // A black field with the light strokes of the caption; text is smoothed, so its pixels are greys.
-  const Pixels label5 = Render(Child("标签5"));
-  const int all5 = static_cast<int>(label5.rgb.size());
+  const test::Picture label5 = Render(Child("标签5"));
+  const int all5 = static_cast<int>(label5.pixels.size());
   ASSERT_GT(all5, 0);
   EXPECT_GT(CountIf(label5, IsBlack), all5 * 6 / 10);
   EXPECT_GT(CountIf(label5, [](COLORREF c) { return Brightness(c) > 0xA0; }), 20);
   EXPECT_EQ(CountIf(label5, IsGrey), all5);
 
   // An ordinary label is dark text on white.
-  const Pixels label1 = Render(Child("标签1"));
-  const int all1 = static_cast<int>(label1.rgb.size());
+  const test::Picture label1 = Render(Child("标签1"));
+  const int all1 = static_cast<int>(label1.pixels.size());
   EXPECT_GT(CountIf(label1, IsWhite), all1 * 6 / 10);
   EXPECT_GT(CountIf(label1, [](COLORREF c) { return Brightness(c) < 0x60; }), 10);
 
   // The text colour changes the strokes, not the field.
   SetTextColor(Main(), "标签5", 0x000000FFu);
-  const Pixels red = Render(Child("标签5"));
+  const test::Picture red = Render(Child("标签5"));
   EXPECT_GT(CountIf(red, IsReddish), 20);
   EXPECT_EQ(CountIf(red, [](COLORREF c) { return Brightness(c) > 0xA0; }), 0);
   EXPECT_GT(CountIf(red, IsBlack), all5 * 6 / 10);
 
   // The window and the check boxes are white behind their text.
-  const Pixels box = Render(Child("选择框3"));
-  EXPECT_TRUE(IsWhite(box.At(box.width - 3, box.height / 2)));
-  const Pixels whole = Render(window_);
-  EXPECT_TRUE(IsWhite(whole.At(150, 42)));  // between the top buttons and the group
-  EXPECT_TRUE(IsWhite(whole.At(4, 3)));
+  const test::Picture box = Render(Child("选择框3"));
+  EXPECT_TRUE(IsWhite(test::ColorOf(box.At(box.width - 3, box.height / 2))));
+  const test::Picture whole = Render(window_);
+  EXPECT_TRUE(IsWhite(test::ColorOf(whole.At(150, 42))));  // between the top buttons and the group
+  EXPECT_TRUE(IsWhite(test::ColorOf(whole.At(4, 3))));
 }
 
 // --- Keyboard --------------------------------------------------------------------------------------------

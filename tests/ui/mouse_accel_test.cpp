@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "pixels.h"
 #include "scratch_registry.h"
 #include "system/curves.h"
 #include "system/mouse_accel.h"
@@ -37,43 +38,6 @@ HWND FindChildByText(HWND parent, const std::string& text) {
   ChildSearch search{&text, nullptr};
   EnumChildWindows(parent, MatchChildText, reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-// The pixels of a window's client area as they are on its surface, 0x00RRGGBB each, row by row.
-struct Picture {
-  int width = 0, height = 0;
-  std::vector<unsigned> pixels;
-  unsigned At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-};
-
-Picture Render(HWND hwnd) {
-  Picture picture;
-  RECT rect;
-  GetClientRect(hwnd, &rect);
-  picture.width = rect.right;
-  picture.height = rect.bottom;
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = picture.width;
-  info.bmiHeader.biHeight = -picture.height;  // top-down
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  HDC window = GetDC(hwnd);
-  BitBlt(memory, 0, 0, picture.width, picture.height, window, 0, 0, SRCCOPY);
-  ReleaseDC(hwnd, window);
-  GdiFlush();
-  const auto* words = static_cast<const unsigned*>(bits);
-  picture.pixels.assign(words, words + picture.width * picture.height);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return picture;
 }
 
 class MouseAccelSwitch : public ::testing::Test {
@@ -243,7 +207,7 @@ TEST_F(MouseAccelSwitch, LabelIsDrawnInTheStateColour) {
     ASSERT_NE(label, nullptr);
     // What the label shows once the paint it has asked for is done, without forcing one.
     RedrawWindow(label, nullptr, nullptr, RDW_UPDATENOW);
-    const Picture picture = Render(label);
+    const test::Picture picture = test::Render(label, test::Capture::kSurface);
     ASSERT_GT(picture.width, 10);
     ASSERT_GT(picture.height, 10);
 

@@ -3,6 +3,7 @@
 
 #include <tlhelp32.h>
 
+#include <cstdio>
 #include <cstring>
 
 #include "locate/search_window.h"
@@ -100,6 +101,18 @@ void MakeTree(const std::vector<std::string>& paths) {
   }
 }
 
+std::vector<std::string> NumberedFiles(const char* format, int folders, int filesPerFolder) {
+  std::vector<std::string> paths;
+  for (int folder = 0; folder < folders; ++folder) {
+    for (int file = 0; file < filesPerFolder; ++file) {
+      char path[64];
+      std::snprintf(path, sizeof path, format, folder, file);
+      paths.push_back(path);
+    }
+  }
+  return paths;
+}
+
 std::vector<std::string>& Recorded() { return g_recorded; }
 
 HWND SearchHwnd() {
@@ -158,7 +171,11 @@ bool SearchWindowTest::WalkEnded() {
   return worker == nullptr || WaitForSingleObject(worker, 0) == WAIT_OBJECT_0;
 }
 
-void SearchWindowTest::WaitForWalkEnd() { ASSERT_TRUE(test::WaitUntil(WalkEnded)); }
+void SearchWindowTest::WaitForWalkEnd() {
+  const bool ended = test::WaitUntil(WalkEnded);
+  test::PumpMessages();
+  ASSERT_TRUE(ended);
+}
 
 // GetProcessHandleCount reports 0 under Wine; the system's handle table counts for real there too.
 DWORD HandleCount() {

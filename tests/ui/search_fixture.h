@@ -20,6 +20,9 @@ std::string Root();  // "S:\"
 // Empties the test drive, then makes each path below its root: a path ending in "\" is a folder,
 // any other an empty file (its folders are made as needed).
 void MakeTree(const std::vector<std::string>& paths);
+// Paths for MakeTree from `format` given a folder number and a file number (e.g. "f%d\\%d"), folder by
+// folder.
+std::vector<std::string> NumberedFiles(const char* format, int folders, int filesPerFolder);
 
 // Every text SearchWindow's 编辑框1 is given (WM_SETTEXT), in order, while it is being recorded.
 std::vector<std::string>& Recorded();
@@ -40,7 +43,7 @@ class SearchWindowTest : public ::testing::Test {
   void SelectTestDrive();
   // True once the most recent worker has ended (or none was started).
   static bool WalkEnded();
-  // Waits until the most recent worker has ended.
+  // Waits until the most recent worker has ended, then handles what it left queued.
   static void WaitForWalkEnd();
 };
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -22,19 +21,8 @@ using StressTest = search_test::SearchWindowTest;
 constexpr int kCycles = 300;
 
 TEST_F(StressTest, StartStopAndExitCyclesLeakNoHandlesOrThreads) {
-  std::vector<std::string> tree;
-  for (int folder = 0; folder < 30; ++folder) {
-    for (int file = 0; file < 40; ++file) {
-      char path[40];
-      std::snprintf(path, sizeof path, "f%02d\\sub\\%02d.txt", folder, file);
-      tree.push_back(path);
-    }
-    if (folder % 10 == 3) {
-      char path[40];
-      std::snprintf(path, sizeof path, "f%02d\\hl.exe", folder);
-      tree.push_back(path);
-    }
-  }
+  std::vector<std::string> tree = search_test::NumberedFiles("f%02d\\sub\\%02d.txt", 30, 40);
+  for (const char* folder : {"f03", "f13", "f23"}) tree.push_back(std::string(folder) + "\\hl.exe");
   search_test::MakeTree(tree);
   test::BoxAnswerer boxes;  // answers some prompts with Cancel; others are ended with the walk
 

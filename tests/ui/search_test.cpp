@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -68,7 +67,6 @@ TEST_F(SearchTest, ShowsEveryPathOfATreeInWalkOrderAndEndsWithNotFound) {
   OnStartSearchClicked();
   EXPECT_TRUE(ui::Disabled(SearchWindow, "驱动器框1"));
   WaitForWalkEnd();
-  test::PumpMessages();
   EXPECT_EQ(Recorded(), SmallTreeWalk());
   EXPECT_EQ(SearchBox(), kNotFound);
   EXPECT_TRUE(ControlsEnabled());
@@ -84,7 +82,6 @@ TEST_F(SearchTest, DeclinedCandidateIsPassedAndConfirmedOneGoesToMainWindow) {
   boxes.Answer(IDOK);
   OnStartSearchClicked();
   WaitForWalkEnd();
-  test::PumpMessages();
 
   EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("g1\\hl.exe")), Prompt(P("g2\\cstrike.exe"))}));
   for (const auto& box : boxes.Seen()) {
@@ -111,7 +108,6 @@ TEST_F(SearchTest, MarkersAreMatchedExactlyAndAPathWithBothIsAskedTwice) {
   for (int i = 0; i < 8; ++i) boxes.Answer(IDCANCEL);
   OnStartSearchClicked();
   WaitForWalkEnd();
-  test::PumpMessages();
   // A folder named after a marker is asked about itself, with every entry below it and with its own
   // text when its listing runs out; "." below it is only shown.
   EXPECT_EQ(PromptTexts(boxes),
@@ -130,7 +126,6 @@ TEST_F(SearchTest, AFolderBeginningWithADotIsNotEnteredButSuchAFileIsTested) {
   boxes.Answer(IDCANCEL);
   OnStartSearchClicked();
   WaitForWalkEnd();
-  test::PumpMessages();
   EXPECT_EQ(Recorded(), (Texts{P(".game"), P("x"), P("x\\."), P("x\\.hl.exe"), P("x\\"), Root(), kNotFound}));
   EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("x\\.hl.exe"))}));
 }
@@ -141,7 +136,6 @@ TEST_F(SearchTest, TheGameFolderAsTheRootsOnlyEntryIsFound) {
   boxes.Answer(IDOK);
   OnStartSearchClicked();
   WaitForWalkEnd();
-  test::PumpMessages();
   EXPECT_EQ(Recorded(), (Texts{P("cs"), P("cs\\."), P("cs\\hl.exe")}));
   EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("cs\\hl.exe"))}));
   EXPECT_EQ(MainPath(), P("cs\\hl.exe"));
@@ -155,7 +149,6 @@ TEST_F(SearchTest, GameFilesListedFirstInTheRootAreAskedAbout) {
   boxes.Answer(IDCANCEL);
   OnStartSearchClicked();
   WaitForWalkEnd();
-  test::PumpMessages();
   EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("cstrike.exe")), Prompt(P("hl.exe"))}));
   EXPECT_EQ(Recorded(), (Texts{P("cstrike.exe"), P("hl.exe"), Root(), kNotFound}));
 }
@@ -172,20 +165,12 @@ TEST_F(SearchTest, EachTestUsesWhatTheBoxHoldsWhenItIsReadBack) {
   boxes.Answer(IDOK);
   boxes.SetHold(false);
   WaitForWalkEnd();
-  test::PumpMessages();
   EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("p\\cstrike.exe")), Prompt("D:\\其他\\hl.exe")}));
   EXPECT_EQ(MainPath(), "D:\\其他\\hl.exe");
 }
 
 TEST_F(SearchTest, StopEndsTheWalkKeepingTheLastPathShown) {
-  std::vector<std::string> tree;
-  for (int folder = 0; folder < 20; ++folder) {
-    for (int file = 0; file < 30; ++file) {
-      char path[32];
-      std::snprintf(path, sizeof path, "f%d\\%d", folder, file);
-      tree.push_back(path);
-    }
-  }
+  const std::vector<std::string> tree = search_test::NumberedFiles("f%d\\%d", 20, 30);
   search_test::MakeTree(tree);
   OnStartSearchClicked();
   ASSERT_TRUE(test::WaitUntil([] { return Recorded().size() >= 20; }));
@@ -194,7 +179,6 @@ TEST_F(SearchTest, StopEndsTheWalkKeepingTheLastPathShown) {
   EXPECT_FALSE(ui::Disabled(SearchWindow, "按钮1"));
   EXPECT_FALSE(ui::Disabled(SearchWindow, "驱动器框1"));
   WaitForWalkEnd();
-  test::PumpMessages();
   ASSERT_FALSE(Recorded().empty());
   EXPECT_LT(Recorded().size(), tree.size());
   EXPECT_EQ(SearchBox(), Recorded().back());
@@ -255,7 +239,6 @@ TEST_F(SearchTest, SearchPressedTwiceQuicklyRunsOneWalk) {
   OnStartSearchClicked();
   OnStartSearchClicked();
   WaitForWalkEnd();
-  test::PumpMessages();
   EXPECT_EQ(Recorded(), SmallTreeWalk());
   EXPECT_TRUE(ControlsEnabled());
 }
@@ -276,7 +259,6 @@ TEST_F(SearchTest, SearchAfterStopWhileAPromptIsOpenEndsTheOldWalkFirst) {
   boxes.Answer(IDCANCEL);
   boxes.SetHold(false);
   WaitForWalkEnd();
-  test::PumpMessages();
   EXPECT_EQ(boxes.SeenCount(), 1u);
   EXPECT_EQ(Recorded(), (Texts{P("a"), P("a\\."), P("a\\hl.exe"),  // the first walk, up to its prompt
                                P("a"), P("a\\."), P("a\\hl.exe"), P("a\\"), Root(), kNotFound}));
@@ -291,7 +273,6 @@ TEST_F(SearchTest, OpenReusesALoadedWindowAndExitMakesTheNextOneFresh) {
   EXPECT_EQ(search_test::SearchHwnd(), window);
   OnStartSearchClicked();
   WaitForWalkEnd();
-  test::PumpMessages();
   ASSERT_EQ(SearchBox(), kNotFound);
   OnOpenSearchClicked();  // shown: nothing is reset
   EXPECT_EQ(SearchBox(), kNotFound);

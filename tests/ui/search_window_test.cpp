@@ -23,16 +23,10 @@ using namespace ui;
 int g_clicks = 0;
 void CountClick() { ++g_clicks; }
 
-std::vector<ControlLayout> Counting(std::span<const ControlLayout> controls) {
-  std::vector<ControlLayout> copy(controls.begin(), controls.end());
-  for (auto& c : copy) {
-    if (c.clicked) c.clicked = CountClick;
-  }
-  return copy;
-}
+Handler CountAny(const char*) { return CountClick; }
 
 const WindowLayout& Search() {
-  static const std::vector<ControlLayout> controls = Counting(SearchWindow.controls);
+  static const std::vector<ControlLayout> controls = uitest::RebindClicks(SearchWindow.controls, CountAny);
   static const WindowLayout window = [] {
     WindowLayout w = SearchWindow;
     w.closing = nullptr;
@@ -43,7 +37,7 @@ const WindowLayout& Search() {
 }
 
 const WindowLayout& Owner() {
-  static const std::vector<ControlLayout> controls = Counting(MainWindow.controls);
+  static const std::vector<ControlLayout> controls = uitest::RebindClicks(MainWindow.controls, CountAny);
   static const WindowLayout window = [] {
     WindowLayout w = MainWindow;
     w.created = nullptr;

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,17 @@ inline bool CloseAndWait(const ui::WindowLayout& window) {
   const bool gone = test::WaitUntil([&] { return !ui::IsLoaded(window); });
   test::PumpMessages();  // drops the quit message of the last window
   return gone;
+}
+
+// A copy of a launcher layout's controls in which each bound click goes to `handlerFor(control name)`
+// instead, so that a test can count the clicks without the launcher's logic running.
+template <class Choose>
+std::vector<ui::ControlLayout> RebindClicks(std::span<const ui::ControlLayout> controls, Choose handlerFor) {
+  std::vector<ui::ControlLayout> copy(controls.begin(), controls.end());
+  for (auto& c : copy) {
+    if (c.clicked) c.clicked = handlerFor(c.name);
+  }
+  return copy;
 }
 
 // Posts a key to a window as the keyboard would (key-down, then the character for Enter, Esc and Tab)

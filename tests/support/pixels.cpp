@@ -1,0 +1,42 @@
+// Reading what a window shows into memory.
+#include "pixels.h"
+
+#include "core/handles.h"
+
+namespace test {
+
+Picture Render(HWND hwnd, Capture how) {
+  Picture picture;
+  RECT rect;
+  GetClientRect(hwnd, &rect);
+  picture.width = rect.right - rect.left;
+  picture.height = rect.bottom - rect.top;
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = picture.width;
+  info.bmiHeader.biHeight = -picture.height;  // top-down
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  UniqueGdiObject bitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  HGDIOBJ old = SelectObject(memory, bitmap.get());
+  if (how == Capture::kRepaint) {
+    PatBlt(memory, 0, 0, picture.width, picture.height, WHITENESS);
+    PrintWindow(hwnd, memory, PW_CLIENTONLY);
+  } else {
+    HDC window = GetDC(hwnd);
+    BitBlt(memory, 0, 0, picture.width, picture.height, window, 0, 0, SRCCOPY);
+    ReleaseDC(hwnd, window);
+  }
+  GdiFlush();
+  const auto* words = static_cast<const unsigned*>(bits);
+  if (words) picture.pixels.assign(words, words + picture.width * picture.height);
+  SelectObject(memory, old);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return picture;
+}
+
+}  // namespace test
