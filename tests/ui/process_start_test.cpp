@@ -1,0 +1,55 @@
+// The launcher's start, run in this process: its error mode, its own folder as the current folder,
+// MainWindow shown, and the loop ending with 0 when the window closes.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "core/process_start.h"
+#include "test_support.h"
+#include "ui/layouts/main_window.h"
+
+TEST(ProcessStart, AddsToTheErrorModeMovesToItsOwnFolderAndEndsWithTheLastWindow) {
+  char saved[MAX_PATH * 4] = {};
+  GetCurrentDirectoryA(sizeof saved, saved);
+  const UINT savedMode = GetErrorMode();
+  test::ScratchDir elsewhere;
+  ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.path().c_str()));
+  SetErrorMode(SEM_NOGPFAULTERRORBOX);  // a bit the launcher inherits and must keep
+  MSG quit;
+  while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+
+  std::atomic<UINT> modeSeen{0};
+  std::string folderSeen;
+  std::atomic<bool> shown{false};
+  std::thread closer([&] {
+    HWND window = nullptr;
+    for (DWORD start = GetTickCount(); !window && GetTickCount() - start < test::kDefaultTimeoutMs;) {
+      window = FindWindowA(nullptr, MainWindow.title);
+      if (window && !IsWindowVisible(window)) window = nullptr;
+      if (!window) Sleep(10);
+    }
+    if (!window) return;
+    shown = true;
+    modeSeen = GetErrorMode();
+    char folder[MAX_PATH * 4] = {};
+    GetCurrentDirectoryA(sizeof folder, folder);
+    folderSeen = folder;
+    PostMessageA(window, WM_CLOSE, 0, 0);
+  });
+  const int exitCode = RunLauncher();
+  closer.join();
+
+  SetErrorMode(savedMode);
+  SetCurrentDirectoryA(saved);
+  ASSERT_TRUE(shown.load());
+  EXPECT_EQ(exitCode, 0);
+  EXPECT_EQ(modeSeen.load(), static_cast<UINT>(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX));
+  char module[MAX_PATH * 4] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
+  EXPECT_EQ(folderSeen, DirectoryOfModulePath(std::string(module, n)));
+  EXPECT_EQ(LauncherDirectory(), folderSeen);
+}
