@@ -94,12 +94,7 @@ class MainWindowLayout : public ::testing::Test {
 
 TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {
   EXPECT_EQ(test::WindowText(window_), "Vantor 多功能启动器");
-  RECT rc;
-  GetWindowRect(window_, &rc);
-  EXPECT_EQ(rc.right - rc.left, 310);
-  EXPECT_EQ(rc.bottom - rc.top, 242);
-  EXPECT_EQ(rc.left, (GetSystemMetrics(SM_CXSCREEN) - 310) / 2);
-  EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - 242) / 2);
+  uitest::ExpectCentredFrame(window_, 310, 242);
 
   const LONG style = GetWindowLongA(window_, GWL_STYLE);
   const LONG exStyle = GetWindowLongA(window_, GWL_EXSTYLE);

@@ -77,12 +77,7 @@ class SearchWindowLayout : public ::testing::Test {
 };
 
 TEST_F(SearchWindowLayout, FrameAndControlsFollowTheLayout) {
-  RECT rc;
-  GetWindowRect(window_, &rc);
-  EXPECT_EQ(rc.right - rc.left, 230);
-  EXPECT_EQ(rc.bottom - rc.top, 157);
-  EXPECT_EQ(rc.left, (GetSystemMetrics(SM_CXSCREEN) - 230) / 2);
-  EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - 157) / 2);
+  uitest::ExpectCentredFrame(window_, 230, 157);
   const LONG style = GetWindowLongA(window_, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));

@@ -36,6 +36,16 @@ inline HWND TopLevel(const char* title) {
   return search.found;
 }
 
+// The outer frame has this size and is centred on the primary screen.
+inline void ExpectCentredFrame(HWND window, int width, int height) {
+  RECT rc;
+  GetWindowRect(window, &rc);
+  EXPECT_EQ(rc.right - rc.left, width);
+  EXPECT_EQ(rc.bottom - rc.top, height);
+  EXPECT_EQ(rc.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
+  EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
+}
+
 // How many top-level windows of this thread carry this title.
 inline int CountTopLevel(const char* title) {
   TitleSearch search{title, nullptr, 0};
