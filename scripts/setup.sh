@@ -10,14 +10,29 @@ missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
+((${#missing[@]})) || exit 0
 
-if ((${#missing[@]})); then
-  SUDO=""
-  [ "$(id -u)" -eq 0 ] || SUDO=sudo
-  echo "installing: ${missing[*]}"
-  if ! dpkg --print-foreign-architectures | grep -qx i386; then
-    $SUDO dpkg --add-architecture i386
-  fi
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+SUDO=""
+[ "$(id -u)" -eq 0 ] || SUDO=sudo
+echo "installing: ${missing[*]}"
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  $SUDO dpkg --add-architecture i386
+fi
+# A mirror in the middle of a sync can fail one index (seen: the i386 security index); what was
+# fetched is still used, and the install below copes with the missing index.
+for attempt in 1 2 3; do
+  $SUDO apt-get update -qq && break
+  echo "apt-get update failed (attempt $attempt)" >&2
+  sleep $((attempt * 5))
+done
+install=(env DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends)
+if ! "${install[@]}" "${missing[@]}"; then
+  # 32-bit libraries must carry the very version of their 64-bit twins. Without the i386 security
+  # index the two architectures' newest versions differ, and apt finds no solution; preferring the
+  # main archive's versions for this one install gives both architectures the same ones.
+  prefs=$(mktemp -d)
+  printf 'Package: *\nPin: release l=Debian-Security\nPin-Priority: 100\n' >"$prefs/security-low"
+  chmod -R a+rX "$prefs"
+  "${install[@]}" -o Dir::Etc::PreferencesParts="$prefs" "${missing[@]}"
+  rm -rf "$prefs"
 fi
