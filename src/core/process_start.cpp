@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "core/text.h"
+#include "base/text.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
 
@@ -25,10 +25,24 @@ std::string ModulePath() {
   }
 }
 
+// The launcher usually lives in the game's folder, among dozens of DLLs, and the current folder can be
+// anything: no DLL is ever to be loaded from either. System DLLs loading others by name then find them
+// in the system folder only. Windows 7 without its loader update lacks SetDefaultDllDirectories; there
+// SetDllDirectoryA("") still takes the current folder out of the search.
+void KeepDllSearchInTheSystemFolder() {
+  using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
+  const HMODULE kernel = GetModuleHandleA("kernel32.dll");
+  const auto setDefault = kernel ? reinterpret_cast<SetDefaultDllDirectoriesFn>(reinterpret_cast<void*>(
+                                       GetProcAddress(kernel, "SetDefaultDllDirectories")))
+                                 : nullptr;
+  if (setDefault) setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32);
+  SetDllDirectoryA("");
+}
+
 }  // namespace
 
 std::string DirectoryOfModulePath(std::string_view modulePath) {
-  const std::size_t cut = FindLastBackslash(modulePath);
+  const std::size_t cut = cp936::FindLast(modulePath, '\\');
   return std::string(cut == std::string_view::npos ? modulePath.substr(0, 0) : modulePath.substr(0, cut));
 }
 
@@ -38,6 +52,7 @@ const std::string& LauncherDirectory() {
 }
 
 int RunLauncher() {
+  KeepDllSearchInTheSystemFolder();
   SetErrorMode(SetErrorMode(0) | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
 
   // "C:" alone would mean the drive's own current folder; the root needs its backslash.

@@ -11,5 +11,6 @@ const std::string& LauncherDirectory();
 // The folder part of a module path, cut at its last backslash (the backslash excluded).
 std::string DirectoryOfModulePath(std::string_view modulePath);
 
-// Runs the launcher; returns the process's exit code.
+// Runs the launcher; returns the process's exit code. Its first step keeps the DLL search out of the
+// launcher's own folder and the current folder.
 int RunLauncher();

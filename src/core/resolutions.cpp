@@ -3,24 +3,7 @@
 
 #include <algorithm>
 
-namespace {
-
-// Position of the first "x" at or after `from` that stands on a character boundary, or the text's size.
-// A lone lead byte at the very end ends the text.
-std::size_t FindSeparator(std::string_view text, std::size_t from) {
-  for (std::size_t i = from; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if (byte >= 0x80) {
-      i += 2;
-      continue;
-    }
-    if (byte == 'x') return i;
-    ++i;
-  }
-  return text.size();
-}
-
-}  // namespace
+#include "base/text.h"
 
 std::string ResolutionText(const DisplayMode& mode) {
   return std::to_string(mode.width) + "x" + std::to_string(mode.height);
@@ -36,8 +19,9 @@ std::vector<std::string> BuildResolutionList(const std::vector<DisplayMode>& mod
 }
 
 ResolutionParts SplitResolution(std::string_view text) {
-  const std::size_t cut = FindSeparator(text, 0);
-  if (cut >= text.size()) return {std::string(text), {}};
-  const std::size_t end = FindSeparator(text, cut + 1);
+  const std::size_t cut = cp936::Find(text, 'x');
+  if (cut == std::string_view::npos) return {std::string(text), {}};
+  const std::size_t end = cp936::Find(text, 'x', cut + 1);
+  // Without a second x, end - cut - 1 is past the end: the height runs to the end of the text.
   return {std::string(text.substr(0, cut)), std::string(text.substr(cut + 1, end - cut - 1))};
 }

@@ -27,6 +27,6 @@ struct ResolutionParts {
 };
 
 // Cuts a resolution text at its first "x": the width before it, the height after it up to the next "x"
-// or the end. Only an "x" on a character boundary counts: the second byte of a two-byte character (a
-// byte of 0x80 or above begins one) is never a separator. Without an "x" the whole text is the width.
+// or the end. Only an "x" that begins a character counts: the second byte of a two-byte character is
+// never a separator. Without an "x" the whole text is the width.
 ResolutionParts SplitResolution(std::string_view text);

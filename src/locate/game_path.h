@@ -7,9 +7,9 @@ inline constexpr const char* kCstrikeMarker = "cstrike.exe";
 inline constexpr const char* kHlMarker = "hl.exe";
 
 // 1-based byte position of the first occurrence of `sought` in `text`, or -1. Bytes are compared as they
-// are, so upper and lower case differ. A match starts only on a character boundary: a byte of 0x80 or
-// above begins a two-byte character whose second byte is never tried. A null text counts as empty; an
-// empty (or null) sought text is never found.
+// are, so upper and lower case differ. A match starts only where a character begins: the second byte of
+// a two-byte character is never tried. A null text counts as empty; an empty (or null) sought text is
+// never found.
 int FindText(const char* text, const char* sought);
 
 // True when the text holds "cstrike.exe" or "hl.exe" anywhere, in the folder part as well.

@@ -18,6 +18,8 @@
 
 #include <string>
 
+#include "base/text.h"
+
 namespace search_walk {
 
 // A folder listing begins with "." and ".." everywhere but at a drive's root. In such a listing the
@@ -28,13 +30,13 @@ inline bool IsDotDotEntry(const std::string& name) { return name == ".."; }
 
 }  // namespace search_walk
 
-// Walks one folder and everything below it. `directory` gets a "\" appended unless its last byte is
-// one already (only the last byte is looked at).
+// Walks one folder and everything below it. `directory` gets a "\" appended unless its last character
+// is one already (a two-byte character whose second byte is 0x5C is no separator).
 template <class Host>
 void WalkDirectory(Host& host, std::string directory) {
   typename Host::Listing listing{};
   host.ProcessPendingMessages();
-  if (directory.empty() || directory.back() != '\\') directory += '\\';
+  if (!cp936::EndsWith(directory, '\\')) directory += '\\';
 
   std::string name = host.FindEntry(directory + "*", listing);
   if (name.empty() || host.Stopping()) return;

@@ -1,9 +1,11 @@
 // The command lines of the control panel shortcuts.
 #include "system/control_panel_command.h"
 
+#include "base/text.h"
+
 std::string ControlPanelCommandLine(std::string_view systemDirectory, std::string_view appletCommand, int page) {
   std::string program(systemDirectory);
-  if (!program.empty() && program.back() != '\\') program += '\\';
+  if (!program.empty() && !cp936::EndsWith(program, '\\')) program += '\\';
   const std::size_t blank = appletCommand.find(' ');
   program += appletCommand.substr(0, blank);
   if (program.find(' ') != std::string::npos) program = '"' + program + '"';

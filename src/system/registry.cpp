@@ -5,7 +5,7 @@
 #include <new>
 
 #include "core/handles.h"
-#include "core/text.h"
+#include "base/text.h"
 
 namespace {
 
@@ -17,7 +17,7 @@ struct RegistryPath {
 // Splits at the last backslash on a character boundary; without one the whole text names the value
 // and the key path is empty.
 RegistryPath SplitRegistryPath(std::string_view fullPath) {
-  const std::size_t cut = FindLastBackslash(fullPath);
+  const std::size_t cut = cp936::FindLast(fullPath, '\\');
   if (cut == std::string_view::npos) return {std::string(), std::string(fullPath)};
   return {std::string(fullPath.substr(0, cut)), std::string(fullPath.substr(cut + 1))};
 }

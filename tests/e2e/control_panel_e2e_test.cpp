@@ -36,7 +36,7 @@ class FakeRundll32 {
                                       sizeof kNativeFirst) != ERROR_SUCCESS) {
       return;
     }
-    const std::string fake = test::BuiltTool("fake_rundll32.exe");
+    const std::string fake = test::BesideThisProgram("fake_rundll32.exe");
     installed_ = MoveFileExA(real_.c_str(), kept_.c_str(), MOVEFILE_REPLACE_EXISTING) &&
                  CopyFileA(fake.c_str(), real_.c_str(), FALSE);
   }

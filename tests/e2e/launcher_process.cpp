@@ -19,14 +19,7 @@ std::string LauncherExe() {
 
 std::string BuiltLauncher() {
   const std::string exe = LauncherExe();
-  return !exe.empty() ? exe : BuiltTool("..\\launcher.exe");
-}
-
-std::string BuiltTool(const char* exeName) {
-  char module[MAX_PATH * 4] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
-  std::string dir(module, n);
-  return dir.substr(0, dir.find_last_of('\\') + 1) + exeName;
+  return !exe.empty() ? exe : BesideThisProgram("..\\launcher.exe");
 }
 
 bool CopyTo(const std::string& from, const std::string& to) { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }

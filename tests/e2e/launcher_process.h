@@ -15,9 +15,8 @@ namespace test {
 // The launcher named by LAUNCHER_EXE (a Linux path, as ctest sets it) as Windows sees it: the Linux root
 // is drive Z:. Empty when LAUNCHER_EXE is not set.
 std::string LauncherExe();
-// The built launcher.exe and fakes, as the build placed them.
+// The built launcher.exe (its fakes are built beside the test program: BesideThisProgram).
 std::string BuiltLauncher();
-std::string BuiltTool(const char* exeName);  // e.g. "fake_game.exe"
 bool CopyTo(const std::string& from, const std::string& to);
 
 class LauncherProcess {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "ui/model/threads.h"
@@ -18,6 +19,28 @@ void PumpMessages() {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
+}
+
+namespace {
+constexpr UINT kRunPostedWork = WM_APP + 40;
+LRESULT CALLBACK PostedWorkProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg != kRunPostedWork) return DefWindowProcA(hwnd, msg, wp, lp);
+  std::unique_ptr<std::function<void()>> work(reinterpret_cast<std::function<void()>*>(lp));
+  (*work)();
+  return 0;
+}
+}  // namespace
+
+void PostToSelf(std::function<void()> work) {
+  thread_local HWND target = [] {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = PostedWorkProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "LauncherTestPostedWork";
+    RegisterClassA(&wc);  // fails harmlessly on a second thread: the class is there
+    return CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+  }();
+  PostMessageA(target, kRunPostedWork, 0, reinterpret_cast<LPARAM>(new std::function<void()>(std::move(work))));
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -160,6 +183,13 @@ void RemoveTree(const std::string& dir) {
 }  // namespace
 
 ScratchDir::~ScratchDir() { RemoveTree(path_); }
+
+std::string BesideThisProgram(const std::string& name) {
+  char module[MAX_PATH * 4] = {};
+  const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
+  const std::string path(module, n);
+  return path.substr(0, path.find_last_of('\\') + 1) + name;
+}
 
 std::string ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -18,6 +18,10 @@ inline constexpr DWORD kDefaultTimeoutMs = 20000;
 // Handles the calling thread's messages until `condition` holds or the timeout passes; true if it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultTimeoutMs);
 
+// Runs `work` on the calling thread when that thread next dispatches its posted messages (in a nested
+// or modal loop too), after whatever was posted to its windows before.
+void PostToSelf(std::function<void()> work);
+
 // Handles whatever is queued for the calling thread as the launcher's loop does (keyboard rules
 // included), and drops a quit message left by a closed window.
 void PumpMessages();
@@ -74,6 +78,9 @@ class ScratchDir {
  private:
   std::string path_;
 };
+
+// A file in the folder of the running test program.
+std::string BesideThisProgram(const std::string& name);
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);

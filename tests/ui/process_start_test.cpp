@@ -11,12 +11,21 @@
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 
+// Also: after the start no DLL is loaded by name from the program's own folder or the current folder,
+// as a game folder would offer (stray.dll is built beside this test program).
 TEST(ProcessStart, AddsToTheErrorModeMovesToItsOwnFolderAndEndsWithTheLastWindow) {
   char saved[MAX_PATH * 4] = {};
   GetCurrentDirectoryA(sizeof saved, saved);
   const UINT savedMode = GetErrorMode();
   test::ScratchDir elsewhere;
   ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.path().c_str()));
+  ASSERT_TRUE(CopyFileA(test::BesideThisProgram("stray.dll").c_str(), elsewhere.File("current.dll").c_str(), FALSE));
+  // Before the start both are found by name.
+  for (const char* dll : {"stray.dll", "current.dll"}) {
+    HMODULE found = LoadLibraryA(dll);
+    ASSERT_NE(found, nullptr) << dll;
+    FreeLibrary(found);
+  }
   SetErrorMode(SEM_NOGPFAULTERRORBOX);  // a bit the launcher inherits and must keep
   MSG quit;
   while (PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
@@ -52,4 +61,9 @@ TEST(ProcessStart, AddsToTheErrorModeMovesToItsOwnFolderAndEndsWithTheLastWindow
   const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
   EXPECT_EQ(folderSeen, DirectoryOfModulePath(std::string(module, n)));
   EXPECT_EQ(LauncherDirectory(), folderSeen);
+
+  ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.path().c_str()));
+  EXPECT_EQ(LoadLibraryA("stray.dll"), nullptr);
+  EXPECT_EQ(LoadLibraryA("current.dll"), nullptr);
+  SetCurrentDirectoryA(saved);
 }

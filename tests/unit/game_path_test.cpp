@@ -28,6 +28,9 @@ TEST(FindText, NeverStartsOnTheSecondByteOfATwoByteCharacter) {
   // A byte of 0x80 or above in second place does not begin a character: B0 B0 | B0 68 | "l.exe".
   EXPECT_EQ(FindText("\xB0\xB0\xB0hl.exe", "hl.exe"), -1);
   EXPECT_EQ(FindText("\xB0\xB0hl.exe", "hl.exe"), 3);
+  // 80 (the euro sign) is a character of its own: what follows it is a boundary.
+  EXPECT_EQ(FindText("D:\\CS\x80hl.exe", "hl.exe"), 7);
+  EXPECT_TRUE(IsGamePath("D:\\CS\x80\\cstrike.exe"));
 }
 
 TEST(FindText, ALeadByteBeforeTheEndEndsTheSearch) {

@@ -54,4 +54,5 @@ TEST(SplitResolution, SecondByteOfATwoByteCharacterIsNoSeparator) {
   // A lone lead byte at the end takes nothing with it.
   EXPECT_EQ(split("8x6\x81"), "8|6\x81");
   EXPECT_EQ(split("\x81x"), "\x81x|");
+  EXPECT_EQ(split("1\x80x2"), "1\x80|2");  // 80 stands alone
 }

@@ -241,18 +241,18 @@ TEST(SearchWalk, AStopAfterAnyStepShowsAndListsNothingMore) {
   }
 }
 
-TEST(SearchWalk, TheSeparatorTestLooksAtTheLastByteOnly) {
+TEST(SearchWalk, TheSeparatorTestLooksAtTheLastCharacter) {
   FakeDrive d("S:\\");
   RecordingHost plain;
   Walk(plain, d, "S:\\dir");
   RecordingHost trailing;
   Walk(trailing, d, "S:\\dir\\");
-  // B1 5C is one two-byte character whose second byte is "\": no separator is added after it.
+  // B1 5C is one two-byte character whose second byte is 0x5C: the folder still gets its separator.
   RecordingHost twoByte;
   Walk(twoByte, d, "S:\\\xB1\x5C");
   EXPECT_EQ(plain.steps, (std::vector<std::string>{"list S:\\dir\\*"}));
   EXPECT_EQ(trailing.steps, (std::vector<std::string>{"list S:\\dir\\*"}));
-  EXPECT_EQ(twoByte.steps, (std::vector<std::string>{"list S:\\\xB1\x5C*"}));
+  EXPECT_EQ(twoByte.steps, (std::vector<std::string>{"list S:\\\xB1\x5C\\*"}));
 }
 
 }  // namespace

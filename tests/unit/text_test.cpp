@@ -1,20 +1,41 @@
-// Paths and separators in code page 936 texts.
+// Characters, separators and paths in code page 936 texts.
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include "base/text.h"
 #include "core/process_start.h"
-#include "core/text.h"
 
-TEST(LauncherDirectory, CutsAtTheLastBackslash) {
+TEST(CodePage936, LeadBytesAreTheSystemsOwn) {
+  // 0x80 (the euro sign) and 0xFF stand alone; 0x81 to 0xFE begin a two-byte character.
+  for (int b = 0; b < 256; ++b) {
+    EXPECT_EQ(cp936::IsLeadByte(static_cast<unsigned char>(b)), IsDBCSLeadByteEx(936, static_cast<BYTE>(b)) != FALSE)
+        << "byte " << b;
+  }
+}
+
+TEST(CodePage936, SeparatorsCountOnlyWhereACharacterBegins) {
+  EXPECT_EQ(cp936::FindLast("abc", '\\'), std::string_view::npos);
+  EXPECT_EQ(cp936::FindLast("a\\b\\", '\\'), 3u);
+  EXPECT_EQ(cp936::FindLast(std::string_view("\\\x81", 2), '\\'), 0u);  // lone lead byte at the end
+  EXPECT_EQ(cp936::FindLast("a\\\x81\x5C", '\\'), 1u);                 // 81 5C is one character
+  EXPECT_EQ(cp936::FindLast("a\x80\\", '\\'), 2u);                      // 80 stands alone
+  EXPECT_EQ(cp936::Find("1x2x3", 'x', 2), 3u);
+  EXPECT_EQ(cp936::Find("\xB0x1x", 'x'), 3u);
+
+  EXPECT_TRUE(cp936::EndsWith("S:\\dir\\", '\\'));
+  EXPECT_TRUE(cp936::EndsWith("S:\\\x81\x5C\\", '\\'));
+  EXPECT_TRUE(cp936::EndsWith("S:\\\x80\\", '\\'));
+  EXPECT_FALSE(cp936::EndsWith("S:\\\x81\x5C", '\\'));
+  EXPECT_FALSE(cp936::EndsWith("S:\\dir", '\\'));
+  EXPECT_FALSE(cp936::EndsWith("", '\\'));
+}
+
+TEST(LauncherDirectory, CutsAtTheLastBackslashThatBeginsACharacter) {
   EXPECT_EQ(DirectoryOfModulePath("D:\\Tools\\launcher.exe"), "D:\\Tools");
   EXPECT_EQ(DirectoryOfModulePath("C:\\launcher.exe"), "C:");
   EXPECT_EQ(DirectoryOfModulePath("\\\\server\\share\\dir\\launcher.exe"), "\\\\server\\share\\dir");
-}
-
-TEST(LauncherDirectory, SecondByteOfATwoByteCharacterIsNoSeparator) {
-  // "功" ends in 0x5C in code page 936 only when written as bytes B9 5C: a lead byte, then 0x5C.
-  const std::string name = std::string("D:\\A\xB9\x5C") + "launcher.exe";
-  EXPECT_EQ(DirectoryOfModulePath(name), "D:");
-  EXPECT_EQ(FindLastBackslash("abc"), std::string_view::npos);
-  EXPECT_EQ(FindLastBackslash("a\\b\\"), 3u);
-  EXPECT_EQ(FindLastBackslash(std::string_view("\\\x81", 2)), 0u);  // lone lead byte at the end
+  // B9 5C is one character whose second byte is "\".
+  EXPECT_EQ(DirectoryOfModulePath(std::string("D:\\A\xB9\x5C") + "launcher.exe"), "D:");
+  // A folder ending in the euro sign (80): the backslash after it still separates.
+  EXPECT_EQ(DirectoryOfModulePath("D:\\Games\\CS\x80\\launcher.exe"), "D:\\Games\\CS\x80");
 }

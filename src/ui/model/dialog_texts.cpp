@@ -1,19 +1,17 @@
 // Texts the model hands to the system for its dialogs and drive list.
 #include "ui/model/dialog_texts.h"
 
+#include "base/text.h"
+
 namespace ui {
 
 std::string SystemDialogFilter(std::string_view filter) {
   std::string text(filter);
   if (text.size() < 2 || text.compare(text.size() - 2, 2, "||") != 0) text += "||";
-  for (size_t i = 0; i < text.size();) {
-    if (static_cast<unsigned char>(text[i]) >= 0x80) {
-      i += 2;  // the second byte of a two-byte character is never a separator
-      continue;
-    }
-    if (text[i] == '|') text[i] = '\0';
-    ++i;
-  }
+  cp936::ForEachCharacter(text, [&](size_t at) {
+    if (text[at] == '|') text[at] = '\0';  // a one-byte character: the length of no character changes
+    return true;
+  });
   return text;
 }
 
@@ -27,8 +25,7 @@ std::string DateText(const Date& date) {
 }
 
 std::string DriveItemText(char letter, DriveKind kind, std::string_view volumeLabel) {
-  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
-  std::string text{letter, ':'};
+  std::string text{cp936::UpperAscii(letter), ':'};
   switch (kind) {
     case DriveKind::Fixed:
       text += " （硬盘）";

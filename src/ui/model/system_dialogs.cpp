@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/text.h"
 #include "ui/model/dialog_texts.h"
 #include "ui/model/model_internal.h"
 
@@ -67,8 +68,7 @@ void FillDriveList(HWND combo, DriveKinds kinds) {
   }
   char current[MAX_PATH * 4] = {};
   GetCurrentDirectoryA(sizeof current, current);
-  char currentLetter = current[0];
-  if (currentLetter >= 'a' && currentLetter <= 'z') currentLetter = static_cast<char>(currentLetter - 'a' + 'A');
+  const char currentLetter = cp936::UpperAscii(current[0]);
 
   int select = -1;
   for (const char* root = drives.data(); *root; root += lstrlenA(root) + 1) {
