@@ -61,6 +61,8 @@ struct WorkerWalk {
         HandOff();
         return true;
       }
+      // 停止 pressed while the first prompt was open: no second prompt follows.
+      if (Stopping()) return false;
       shown = ReadSearchBox();
     }
     if (FindText(shown.c_str(), kHlMarker) != -1) {
@@ -84,12 +86,6 @@ std::string FindEntry(const std::string& pattern, DirectoryListing& listing) {
     if (!listing.find) return {};
   } else {
     if (!listing.find) return {};
-    if (!FindNextFileA(listing.find.get(), &data)) {
-      listing.find.reset();
-      return {};
-    }
-  }
-  while ((data.dwFileAttributes & kSearchAttributeFilter) == 0) {
     if (!FindNextFileA(listing.find.get(), &data)) {
       listing.find.reset();
       return {};

@@ -17,9 +17,6 @@ extern std::atomic<LONG> StopRequested;
 // there is none.
 extern std::atomic<HANDLE> WorkerHandle;
 
-// Entries seen by the walk have at least one of these: read-only, hidden, system, directory, archive.
-inline constexpr DWORD kSearchAttributeFilter = 0x37;
-
 // One level's listing, owned by that level: closed when it runs out, and at the latest when the level
 // ends.
 struct DirectoryListing {
@@ -28,7 +25,8 @@ struct DirectoryListing {
 };
 
 // A non-empty pattern starts a new listing, an empty one continues it. Returns the name of the next
-// entry that passes the attribute filter, or an empty text when there is none.
+// entry, whatever its attributes (a file with none but "normal" is a file like any other), or an empty
+// text when there is none.
 std::string FindEntry(const std::string& pattern, DirectoryListing& listing);
 
 // Lets the calling thread handle the window messages queued for it.

@@ -163,6 +163,16 @@ TEST_F(ModelTest, CheckedCaptionAndContent) {
   const std::string longText(5000, 'a');
   SetContent(kProbe, "编辑框1", longText);
   EXPECT_EQ(Content(kProbe, "编辑框1"), longText);
+  // Past 1 KB with a two-byte character at every place around byte 1,023, where a read into a buffer
+  // of 1,024 bytes stops: the system leaves out a character that does not fit whole.
+  for (size_t before = 1019; before <= 1024; ++before) {
+    const std::string text = std::string(before, 'a') + "路径\\hl.exe";
+    SetContent(kProbe, "编辑框1", text);
+    EXPECT_EQ(Content(kProbe, "编辑框1"), text) << before;
+    SetCaption(kProbe, "按钮1", text);
+    EXPECT_EQ(Caption(kProbe, "按钮1"), text) << before;
+  }
+  SetCaption(kProbe, "按钮1", "启动 CS");
   SetContent(kProbe, "编辑框1", "");
   EXPECT_EQ(Content(kProbe, "编辑框1"), "");
 }
@@ -283,6 +293,30 @@ TEST_F(ModelTest, ClosingTheOwnerClosesTheOwnedWindow) {
   PostMessageA(uitest::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
   EXPECT_TRUE(IsLoaded(kProbe));
+}
+
+// A window that only the next test loads: its record is made while an owner closes.
+int g_lateClosings = 0;
+void LateClosing() { ++g_lateClosings; }
+const WindowLayout kLate = {.name = "Late", .title = "关闭时载入的测试窗口", .width = 200, .height = 100,
+                            .closing = LateClosing, .controls = kOwnedControls};
+void LoadLateWindow() { Load(kLate, &kProbe, false); }
+
+TEST_F(ModelTest, AWindowLoadedWhileItsOwnerClosesIsClosedWithIt) {
+  // The owned window's closing handler loads another window owned by the same owner.
+  static const WindowLayout loader = [] {
+    WindowLayout w = kOwned;
+    w.closing = LoadLateWindow;
+    return w;
+  }();
+  ASSERT_TRUE(Load(kProbe));
+  ASSERT_TRUE(Load(loader, &kProbe, false));
+  g_lateClosings = 0;
+  PostMessageA(uitest::TopLevel(kProbe.title), WM_CLOSE, 0, 0);
+  EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kProbe) && !IsLoaded(loader) && !IsLoaded(kLate); }));
+  EXPECT_EQ(g_lateClosings, 1);  // its own closing handler ran, as every owned window's does
+  EXPECT_EQ(uitest::TopLevel(kLate.title), nullptr);
+  test::PumpMessages();
 }
 
 TEST_F(ModelTest, AModalWindowDisablesTheOthersUntilItCloses) {

@@ -183,6 +183,41 @@ TEST_F(ModelThreadsTest, EndWorkerDismissesTheWorkersMessageBox) {
   }
 }
 
+TEST_F(ModelThreadsTest, EndWorkerReturnsForAHandleThatCannotResumeTheThread) {
+  WorkerLog log;
+  HANDLE worker = StartWorker(AccessUntilRefused, &log, true, nullptr);
+  ASSERT_NE(worker, nullptr);
+  ASSERT_TRUE(test::WaitUntil([&] { return log.accesses.load() >= 2; }));
+  HANDLE limited = nullptr;
+  ASSERT_TRUE(DuplicateHandle(GetCurrentProcess(), worker, GetCurrentProcess(), &limited,
+                              SYNCHRONIZE | THREAD_QUERY_INFORMATION, FALSE, 0));
+  ASSERT_EQ(ResumeThread(limited), static_cast<DWORD>(-1));  // no right to resume
+  EndWorker(limited);
+  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);
+  EXPECT_TRUE(log.sawRefusal);
+  CloseHandle(limited);
+  CloseHandle(worker);
+}
+
+// A worker that handles its own messages applies none of the windows' keyboard rules: they belong to
+// the window thread. Its child of a launcher window gets Esc as it is.
+TEST_F(ModelThreadsTest, AWorkersPendingMessagesLeaveTheKeyboardRulesAlone) {
+  std::atomic<bool> done{false};
+  HWND parent = uitest::TopLevel(kWindow.title);
+  ASSERT_NE(parent, nullptr);
+  std::thread other([&] {
+    HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);
+    PostMessageA(child, WM_KEYDOWN, VK_ESCAPE, 1);
+    ProcessPendingMessages();
+    DestroyWindow(child);
+    done = true;
+  });
+  EXPECT_TRUE(test::WaitUntil([&] { return done.load(); }));
+  other.join();
+  test::PumpMessages();
+  EXPECT_TRUE(IsLoaded(kWindow));
+}
+
 TEST_F(ModelThreadsTest, AWorkerStartedSuspendedRunsWhenResumed) {
   WorkerLog log;
   DWORD id = 0;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "listing_hook.h"
 #include "locate/search_window.h"
 #include "locate/search_worker.h"
 #include "search_fixture.h"
@@ -120,6 +121,25 @@ TEST_F(SearchTest, MarkersAreMatchedExactlyAndAPathWithBothIsAskedTwice) {
   EXPECT_EQ(SearchBox(), kNotFound);
 }
 
+TEST_F(SearchTest, EveryEntryOfEveryFolderIsSeen) {
+  // A folder whose name ends in a two-byte character with 0x5C as its second byte (乗 is 81 5C), and a
+  // file whose only attribute is "normal" (its archive bit cleared by a backup tool or a CD copy).
+  search_test::MakeTree({"游戏乗\\hl.exe", "n\\cstrike.exe"});
+  search_test::ListingHook listings;
+  listings.ReportAttributes("cstrike.exe", FILE_ATTRIBUTE_NORMAL);
+  test::BoxAnswerer boxes;
+  boxes.Answer(IDCANCEL);
+  boxes.Answer(IDCANCEL);
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  Texts prompts = PromptTexts(boxes);
+  std::sort(prompts.begin(), prompts.end());
+  Texts expected = {Prompt(P("游戏乗\\hl.exe")), Prompt(P("n\\cstrike.exe"))};
+  std::sort(expected.begin(), expected.end());
+  EXPECT_EQ(prompts, expected);
+  EXPECT_EQ(SearchBox(), kNotFound);
+}
+
 TEST_F(SearchTest, AFolderBeginningWithADotIsNotEnteredButSuchAFileIsTested) {
   search_test::MakeTree({".game\\hl.exe", "x\\.hl.exe"});
   test::BoxAnswerer boxes;
@@ -170,20 +190,69 @@ TEST_F(SearchTest, EachTestUsesWhatTheBoxHoldsWhenItIsReadBack) {
 }
 
 TEST_F(SearchTest, StopEndsTheWalkKeepingTheLastPathShown) {
-  const std::vector<std::string> tree = search_test::NumberedFiles("f%d\\%d", 20, 30);
+  const std::vector<std::string> tree = search_test::NumberedFiles("f%d\\%d", 4, 3);
   search_test::MakeTree(tree);
+  // The walk is held in the second folder's listing while 停止 is pressed.
+  search_test::ListingHook listings;
+  listings.Hold(P("f1\\*"));
   OnStartSearchClicked();
-  ASSERT_TRUE(test::WaitUntil([] { return Recorded().size() >= 20; }));
+  ASSERT_TRUE(test::WaitUntil([&] { return listings.Held(); }));
   EXPECT_TRUE(ui::Disabled(SearchWindow, "按钮1"));  // by the worker, before it shows anything
   OnStopSearchClicked();
   EXPECT_FALSE(ui::Disabled(SearchWindow, "按钮1"));
   EXPECT_FALSE(ui::Disabled(SearchWindow, "驱动器框1"));
+  listings.Release();
   WaitForWalkEnd();
-  ASSERT_FALSE(Recorded().empty());
-  EXPECT_LT(Recorded().size(), tree.size());
-  EXPECT_EQ(SearchBox(), Recorded().back());
-  EXPECT_NE(SearchBox(), kNotFound);
+  EXPECT_EQ(Recorded(), (Texts{P("f0"), P("f0\\."), P("f0\\0"), P("f0\\1"), P("f0\\2"), P("f0\\"), P("f1")}));
+  EXPECT_EQ(SearchBox(), P("f1"));
   EXPECT_TRUE(ControlsEnabled());
+}
+
+TEST_F(SearchTest, StopWhileThePromptIsOpenBringsNoFurtherPrompt) {
+  // The path names both executables: declining the first prompt after 停止 ends the walk there.
+  search_test::MakeTree({"d\\cstrike.exe.hl.exe"});
+  test::BoxAnswerer boxes;
+  boxes.SetHold(true);
+  OnStartSearchClicked();
+  ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  OnStopSearchClicked();
+  boxes.Answer(IDCANCEL);
+  boxes.Answer(IDCANCEL);
+  boxes.SetHold(false);
+  WaitForWalkEnd();
+  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("d\\cstrike.exe.hl.exe"))}));
+  EXPECT_EQ(SearchBox(), P("d\\cstrike.exe.hl.exe"));
+  EXPECT_TRUE(ControlsEnabled());
+}
+
+TEST_F(SearchTest, SearchClickedWhileTheWindowClosesStartsNoWalk) {
+  // 停止 while the walk waits in a slow listing, then the close box, then 搜索 while the close waits
+  // for that walk to end.
+  search_test::MakeTree({"slow\\a.txt", "z\\hl.exe"});
+  search_test::ListingHook listings;
+  listings.Hold(P("slow\\*"));
+  test::BoxAnswerer boxes;  // would answer the fatal-error box, were one shown
+  boxes.Answer(IDOK);
+  OnStartSearchClicked();
+  ASSERT_TRUE(test::WaitUntil([&] { return listings.Held(); }));
+  OnStopSearchClicked();
+  const HANDLE worker = DuplicateWorker();
+  const size_t shownBefore = Recorded().size();
+
+  const HWND window = search_test::SearchHwnd();
+  const int searchId = ui::ControlId(SearchWindow, "按钮1");
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  PostMessageA(window, WM_COMMAND, MAKEWPARAM(searchId, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(window, searchId)));
+  // Handled inside the close's wait, after the click: the slow listing comes back.
+  test::PostToSelf([&] { listings.Release(); });
+  ASSERT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(SearchWindow); }));
+  EXPECT_EQ(WaitForSingleObject(worker, test::kDefaultTimeoutMs), WAIT_OBJECT_0);
+  CloseHandle(worker);
+  EXPECT_EQ(WorkerHandle.load(), nullptr);
+  EXPECT_EQ(Recorded().size(), shownBefore);
+  EXPECT_EQ(boxes.SeenCount(), 0u);
+  EXPECT_TRUE(ui::IsLoaded(MainWindow));
 }
 
 // 退出 or Esc while the worker's prompt is open.

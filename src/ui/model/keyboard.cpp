@@ -43,7 +43,7 @@ bool OnEnter(WindowInstance& w, ControlInstance* focused) {
     const ControlLayout& l = *focused->layout;
     if (l.cls == ControlClass::EditBox && l.multiLine && l.input != InputMode::ReadOnly) return false;
     if (l.cls == ControlClass::Button && l.defaultButton && Usable(*focused)) {
-      detail::FireClicked(*focused);
+      detail::FireClicked(w, *focused);
       return true;
     }
   }
@@ -53,7 +53,7 @@ bool OnEnter(WindowInstance& w, ControlInstance* focused) {
   }
   for (auto& c : w.controls) {
     if (c.layout->cls == ControlClass::Button && c.layout->defaultButton && c.hwnd && IsWindowEnabled(c.hwnd)) {
-      detail::FireClicked(c);
+      detail::FireClicked(w, c);
       return true;
     }
   }

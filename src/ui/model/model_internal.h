@@ -57,7 +57,8 @@ ControlInstance* ControlFromHwnd(WindowInstance& window, HWND hwnd);
 
 [[noreturn]] void ProgrammingError(const char* what, const char* name);
 
-void FireClicked(ControlInstance& control);
+// Runs the control's click handler, unless its window is closing.
+void FireClicked(WindowInstance& window, ControlInstance& control);
 void EnsureWindowThread();  // registers the window thread and its invoker window
 COLORREF NativeColor(Color color);
 

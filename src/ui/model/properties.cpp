@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/text.h"
 #include "ui/model/model.h"
 #include "ui/model/model_internal.h"
 #include "ui/model/threads.h"
@@ -46,15 +47,24 @@ HWND NativeControl(const WindowLayout& window, const char* name, std::initialize
 
 std::string WindowTextOf(HWND hwnd) {
   // Most texts fit a small buffer: one message then, which the search's read-back of every path it
-  // shows relies on. A text that fills it is read again at its full length.
+  // shows relies on. A read that comes within a character of the buffer's end may have been cut: the
+  // system leaves out a two-byte character that does not fit whole, so it can stop one byte short of
+  // the end. Such a text is read again into a buffer with room to spare, as often as it takes.
   char small[1024];
   const int n = GetWindowTextA(hwnd, small, sizeof small);
-  if (n < static_cast<int>(sizeof small) - 1) return std::string(small, static_cast<size_t>(std::max(n, 0)));
-  const int length = GetWindowTextLengthA(hwnd);
-  std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
-  const int full = GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()));
-  text.resize(static_cast<size_t>(std::max(full, 0)));
-  return text;
+  if (n < static_cast<int>(sizeof small) - 2) return std::string(small, static_cast<size_t>(std::max(n, 0)));
+  std::string text;
+  // The length the system reports may exceed the text's, and room is doubled should it fall short.
+  size_t room = static_cast<size_t>(std::max(GetWindowTextLengthA(hwnd), n)) + 3;
+  for (;;) {
+    text.assign(room, '\0');
+    const int read = std::max(GetWindowTextA(hwnd, text.data(), static_cast<int>(room)), 0);
+    if (static_cast<size_t>(read) + 2 < room || room >= (1u << 30)) {
+      text.resize(static_cast<size_t>(read));
+      return text;
+    }
+    room *= 2;
+  }
 }
 
 }  // namespace detail
@@ -241,8 +251,7 @@ Text CurrentDrive(const WindowLayout& window, const char* control) {
     GetCurrentDirectoryA(sizeof current, current);
     text = current;
   }
-  char letter = text.empty() ? '\0' : text[0];
-  if (letter >= 'a' && letter <= 'z') letter = static_cast<char>(letter - 'a' + 'A');
+  const char letter = cp936::UpperAscii(text.empty() ? '\0' : text[0]);
   if (letter < 'A' || letter > 'Z') return {};
   return Text(1, letter);
 }

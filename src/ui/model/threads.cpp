@@ -150,8 +150,10 @@ void EndWorker(HANDLE thread) {
   for (auto& w : Workers()) {
     if (w->threadId == id) w->abandoned = true;
   }
-  // A worker created suspended would never reach a refused access.
-  while (ResumeThread(thread) > 1) {
+  // A worker created suspended would never reach a refused access. A failed resume (a handle without
+  // the right to resume) gives (DWORD)-1: the wait below then goes on without it.
+  for (DWORD count = ResumeThread(thread); count != static_cast<DWORD>(-1) && count > 1;
+       count = ResumeThread(thread)) {
   }
 
   bool quit = false;
@@ -178,10 +180,12 @@ void EndWorker(HANDLE thread) {
 }
 
 void ProcessPendingMessages() {
+  // The windows' keyboard rules read the window thread's records: a worker only dispatches.
+  const bool windowThread = OnWindowThread();
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) break;
-    if (!TranslateWindowKey(msg)) {
+    if (!windowThread || !TranslateWindowKey(msg)) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }

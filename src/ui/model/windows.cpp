@@ -290,8 +290,11 @@ void CloseNow(WindowInstance& w) {
   w.handlingClose = true;
   w.state = WindowState::Closing;
   HWND self = w.hwnd;
-  for (auto& other : Instances()) {
-    if (other.get() != &w && other->state != WindowState::NotLoaded && other->owner == self) CloseNow(*other);
+  // By index: a closing handler may load a window, which adds a record (and may move the others).
+  // One loaded meanwhile and owned by this window is closed with the rest.
+  for (size_t i = 0; i < Instances().size(); ++i) {
+    WindowInstance& other = *Instances()[i];
+    if (&other != &w && other.state != WindowState::NotLoaded && other.owner == self) CloseNow(other);
   }
   if (w.layout->closing) w.layout->closing();
   // The handler may have handled messages meanwhile; the window may already be gone or built anew.
@@ -355,7 +358,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_COMMAND:
       if (HIWORD(wp) == BN_CLICKED && lp) {
         ControlInstance* c = ControlFromHwnd(*w, reinterpret_cast<HWND>(lp));
-        if (c && c->layout->cls == ControlClass::Button) FireClicked(*c);
+        if (c && c->layout->cls == ControlClass::Button) FireClicked(*w, *c);
         return 0;
       }
       break;
@@ -425,7 +428,10 @@ COLORREF NativeColor(Color color) {
   return color == kDefaultColor ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(color & 0x00FFFFFFu);
 }
 
-void FireClicked(ControlInstance& control) {
+void FireClicked(WindowInstance& window, ControlInstance& control) {
+  // A closing window may still be on screen while its closing handler waits for work to end; what is
+  // clicked there meanwhile would start work on a window about to go.
+  if (window.state == WindowState::Closing) return;
   if (control.layout->clicked) control.layout->clicked();
 }
 
