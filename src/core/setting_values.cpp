@@ -1,7 +1,10 @@
 // The text forms in which option.ini stores numbers and logical values.
 #include "core/setting_values.h"
 
+#include <cstdio>
 #include <limits>
+
+#include "base/text.h"
 
 namespace {
 
@@ -37,3 +40,17 @@ std::string IndexToSettingText(std::int32_t index) { return std::to_string(index
 std::string FlagToSettingText(bool flag) { return flag ? kTrueSettingText : kFalseSettingText; }
 
 bool SettingTextToFlag(std::string_view text) { return text == kTrueSettingText; }
+
+std::string SettingsLockName(std::string_view fullPath) {
+  // One-byte letters in upper case; the second byte of a two-byte character stays as it is.
+  std::string folded(fullPath);
+  cp936::ForEachCharacter(folded, [&](std::size_t at) {
+    if (cp936::CharacterLength(folded, at) == 1) folded[at] = cp936::UpperAscii(folded[at]);
+    return true;
+  });
+  std::uint64_t hash = 14695981039346656037ull;  // 64-bit FNV-1a
+  for (const char byte : folded) hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
+  char name[64];
+  std::snprintf(name, sizeof name, "Local\\VantorLauncher.option.ini.%016llx", static_cast<unsigned long long>(hash));
+  return name;
+}

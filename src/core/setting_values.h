@@ -23,3 +23,9 @@ std::string FlagToSettingText(bool flag);
 
 // True exactly for "真" (bytes D5 E6); "假", "1", "TRUE" and everything else read as false.
 bool SettingTextToFlag(std::string_view text);
+
+// The name of the lock that launchers of one session share for one settings file, given its full
+// path: the same for two spellings of the path that differ only in the case of ASCII letters (the
+// file system does not tell them apart), different for different paths, within the system's limit
+// on object names and without a backslash after its namespace.
+std::string SettingsLockName(std::string_view fullPath);

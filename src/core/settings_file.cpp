@@ -5,10 +5,41 @@
 
 #include <vector>
 
+#include "core/handles.h"
 #include "core/process_start.h"
 #include "core/setting_values.h"
 
 namespace {
+
+// How long a load or save waits for another launcher's save of the same file. A save takes a few
+// milliseconds; past this the other launcher is taken to hang, and the file is used without the lock.
+constexpr DWORD kLockTimeoutMs = 10000;
+
+// Held around a load's reads and a save's seven writes, so that two launchers in one folder (a double
+// click twice) never interleave their writes: each profile write reads and rewrites the whole file, and
+// interleaved they lose lines, the player's own among them.
+class SettingsFileLock {
+ public:
+  explicit SettingsFileLock(const std::string& file) {
+    char full[MAX_PATH * 4];
+    const DWORD n = GetFullPathNameA(file.c_str(), sizeof full, full, nullptr);
+    const std::string path = n > 0 && n < sizeof full ? std::string(full, n) : file;
+    mutex_.reset(CreateMutexA(nullptr, FALSE, SettingsLockName(path).c_str()));
+    if (!mutex_) return;
+    // An abandoned lock (a launcher that died holding it) is ours now all the same.
+    const DWORD r = WaitForSingleObject(mutex_.get(), kLockTimeoutMs);
+    owned_ = r == WAIT_OBJECT_0 || r == WAIT_ABANDONED;
+  }
+  ~SettingsFileLock() {
+    if (owned_) ReleaseMutex(mutex_.get());
+  }
+  SettingsFileLock(const SettingsFileLock&) = delete;
+  SettingsFileLock& operator=(const SettingsFileLock&) = delete;
+
+ private:
+  UniqueKernelHandle mutex_;
+  bool owned_ = false;
+};
 
 constexpr const char kGamePathKey[] = "CS路径";
 constexpr const char kResolutionKey[] = "分辨率";
@@ -46,6 +77,7 @@ void WriteSetting(const std::string& file, const std::string& key, const std::st
 LaunchSettings LoadLaunchSettings() { return LoadLaunchSettings(SettingsFilePath()); }
 
 LaunchSettings LoadLaunchSettings(const std::string& file) {
+  const SettingsFileLock lock(file);
   LaunchSettings s;
   s.gamePath = ReadSetting(file, kGamePathKey);
   s.resolutionIndex = SettingTextToInt(ReadSetting(file, kResolutionKey));
@@ -60,6 +92,7 @@ LaunchSettings LoadLaunchSettings(const std::string& file) {
 void SaveLaunchSettings(const LaunchSettings& settings) { SaveLaunchSettings(SettingsFilePath(), settings); }
 
 void SaveLaunchSettings(const std::string& file, const LaunchSettings& s) {
+  const SettingsFileLock lock(file);
   WriteSetting(file, kGamePathKey, s.gamePath);
   WriteSetting(file, kResolutionKey, IndexToSettingText(s.resolutionIndex));
   WriteSetting(file, kRefreshRateKey, IndexToSettingText(s.refreshRateIndex));

@@ -34,7 +34,9 @@ std::string ReadSetting(const std::string& file, const std::string& key);
 void WriteSetting(const std::string& key, const std::string& value);
 void WriteSetting(const std::string& file, const std::string& key, const std::string& value);
 
-// Reads the seven keys; a missing or unreadable one gives the field's default.
+// Reads the seven keys; a missing or unreadable one gives the field's default. Loads and saves hold a
+// lock that every launcher of the session shares for the file, so that one launcher's seven writes
+// never interleave with another's reads or writes.
 LaunchSettings LoadLaunchSettings();
 LaunchSettings LoadLaunchSettings(const std::string& file);
 

@@ -18,7 +18,7 @@ class LaunchTest : public testing::Test {
   void SetUp() override {
     ASSERT_TRUE(test::CopyTo(test::BuiltLauncher(), launcherExe_)) << test::BuiltLauncher();
     ASSERT_TRUE(CreateDirectoryA(home_.File("game").c_str(), nullptr));
-    ASSERT_TRUE(test::CopyTo(test::BuiltTool("fake_game.exe"), gameExe_));
+    ASSERT_TRUE(test::CopyTo(test::BesideThisProgram("fake_game.exe"), gameExe_));
   }
 
   void WriteIni(const char* key, const std::string& value) {
@@ -159,6 +159,42 @@ TEST_F(LaunchTest, TwoClicksStartTwoGamesAndSwitchChangesCount) {
   EXPECT_TRUE(EndsWith(records[0].first, " -game cstrike -16bpp -freq 60 -noforcemparms")) << records[0].first;
   EXPECT_TRUE(EndsWith(records[1].first, " -game cstrike -16bpp -freq 60")) << records[1].first;
   EXPECT_EQ(GetPrivateProfileIntA("参数设置", "分辨率", 7, ini_.c_str()), -1);
+}
+
+TEST_F(LaunchTest, TwoLaunchersSavingAtOnceKeepEveryLine) {
+  // Two copies in one folder (a double click twice) press 启动 CS together, round after round.
+  auto first = Start();
+  const HWND firstMain = main_;
+  auto second = Start();
+  const HWND secondMain = main_;
+  ASSERT_NE(firstMain, nullptr);
+  ASSERT_NE(secondMain, nullptr);
+  for (HWND window : {firstMain, secondMain}) {
+    SendMessageA(ControlOf(window, MainWindow, "编辑框1"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(gameExe_.c_str()));
+  }
+  const std::string resolution = std::to_string(Selection("组合框1"));
+  std::vector<std::string> expected = {"[其他]", "foo=bar", "[参数设置]", "手写=1", "CS路径=" + gameExe_,
+                                       "分辨率=" + resolution, "刷新率=0", "颜色质量=0", "-noforcemaccel=假",
+                                       "-noforcemparms=假", "-noforcemspd=假"};
+  std::sort(expected.begin(), expected.end());
+
+  for (size_t round = 1; round <= 10; ++round) {
+    SCOPED_TRACE(round);
+    // Lines the player added by hand: another section, and a key of his own.
+    test::WriteFileBytes(ini_, "[其他]\r\nfoo=bar\r\n[参数设置]\r\n手写=1\r\n");
+    test::Click(ControlOf(firstMain, MainWindow, "按钮1"));
+    test::Click(ControlOf(secondMain, MainWindow, "按钮1"));
+    // Each launcher saves before it starts its game.
+    ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 2 * round; }));
+    const std::string bytes = test::ReadFileBytes(ini_);
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
+      lines.push_back(bytes.substr(at, end - at));
+    }
+    std::sort(lines.begin(), lines.end());
+    EXPECT_EQ(lines, expected) << bytes;
+    EXPECT_EQ(bytes.find("[其他]\r\nfoo=bar\r\n[参数设置]\r\n"), 0u) << bytes;
+  }
 }
 
 TEST_F(LaunchTest, EnterInThePathBoxLaunches) {

@@ -52,3 +52,16 @@ TEST(SettingValueTexts, OnlyTheExactTrueTextReadsTrue) {
   for (const char* other : {"", "1", "TRUE", "true", " \xD5\xE6", "\xD5\xE6 ", "\xD5", "\xD5\xE6\xD5\xE6"})
     EXPECT_FALSE(SettingTextToFlag(other)) << other;
 }
+
+TEST(SettingValueTexts, OneLockNamePerSettingsFile) {
+  const std::string name = SettingsLockName("D:\\Games\\CS\\option.ini");
+  EXPECT_EQ(name.rfind("Local\\", 0), 0u);
+  EXPECT_EQ(name.find('\\', 6), std::string::npos);
+  EXPECT_LT(name.size(), 260u);
+  // Letters in another case name the same file; another folder is another file.
+  EXPECT_EQ(SettingsLockName("d:\\games\\cs\\OPTION.INI"), name);
+  EXPECT_NE(SettingsLockName("D:\\Games\\CS2\\option.ini"), name);
+  // The second byte of a two-byte character is not a letter: B0 61 and B0 41 are other characters.
+  EXPECT_NE(SettingsLockName("D:\\\xB0\x61\\option.ini"), SettingsLockName("D:\\\xB0\x41\\option.ini"));
+  EXPECT_EQ(SettingsLockName(std::string(5000, 'a')).size(), name.size());
+}
