@@ -24,7 +24,9 @@ bool MatchesCurve(std::string_view bytes, const Curve& curve) { return bytes == 
 
 MouseAccelState ClassifyMouseCurves(std::string_view x, std::string_view y) {
   if (MatchesCurve(x, LinearCurveX) && MatchesCurve(y, LinearCurveY)) return MouseAccelState::Off;
-  if (MatchesCurve(x, RestoreCurveX) && MatchesCurve(y, RestoreCurveY)) return MouseAccelState::On;
+  if (MatchesCurve(x, RestoreCurveX) && (MatchesCurve(y, RestoreCurveY) || MatchesCurve(y, Windows7CurveY))) {
+    return MouseAccelState::On;
+  }
   return MouseAccelState::Unknown;
 }
 

@@ -89,16 +89,22 @@ TEST_F(MouseAccelSwitch, ShowsEachStateFromTheRegistry) {
   EXPECT_EQ(LabelColor(), 0xFF00u);
   EXPECT_EQ(Button(), "恢复鼠标加速度");
 
-  SetCurves(RestoreCurveX, RestoreCurveY);
-  RefreshMouseAccelState();
-  EXPECT_EQ(Label(), "鼠标加速:未关");
-  EXPECT_EQ(LabelColor(), 0xFFFFu);
-  EXPECT_EQ(Button(), "关闭鼠标加速度");
+  // Either system's own defaults: a stock Windows 7 (8.1, 10, 11) account, and Windows XP's.
+  for (const Curve* y : {&Windows7CurveY, &RestoreCurveY}) {
+    SetCurves(RestoreCurveX, *y);
+    RefreshMouseAccelState();
+    EXPECT_EQ(Label(), "鼠标加速:未关");
+    EXPECT_EQ(LabelColor(), 0xFFFFu);
+    EXPECT_EQ(Button(), "关闭鼠标加速度");
+  }
 
-  SetCurves(LinearCurveX, RestoreCurveY);  // a mixed pair
-  RefreshMouseAccelState();
-  EXPECT_EQ(Label(), "鼠标加速:未知");
-  EXPECT_EQ(Button(), "恢复鼠标加速度");
+  for (const Curve* y : {&RestoreCurveY, &Windows7CurveY}) {
+    SetCurves(LinearCurveX, *y);  // a mixed pair
+    RefreshMouseAccelState();
+    EXPECT_EQ(Label(), "鼠标加速:未知");
+    EXPECT_EQ(LabelColor(), 0xFFu);
+    EXPECT_EQ(Button(), "恢复鼠标加速度");
+  }
 }
 
 TEST_F(MouseAccelSwitch, RightBytesInTheWrongFormAreUnknown) {
