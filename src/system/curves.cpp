@@ -50,7 +50,7 @@ const char* ConfirmQuestion(MouseAccelAction action) {
   return action == MouseAccelAction::Restore ? "是否要恢复鼠标加速度?" : "是否要关闭鼠标加速度?";
 }
 
-CurvePair CurvesFor(MouseAccelAction action) {
-  if (action == MouseAccelAction::Restore) return {RestoreCurveX, RestoreCurveY};
+CurvePair CurvesFor(MouseAccelAction action, bool windows7OrLater) {
+  if (action == MouseAccelAction::Restore) return {RestoreCurveX, windows7OrLater ? Windows7CurveY : RestoreCurveY};
   return {LinearCurveX, LinearCurveY};
 }

@@ -65,10 +65,11 @@ const MouseAccelDisplay& DisplayFor(MouseAccelState state);
 enum class MouseAccelAction { SwitchOff, Restore };
 MouseAccelAction ActionForCaption(std::string_view buttonCaption);
 
-// The confirmation question for an action, and the pair of curves it writes.
+// The confirmation question for an action, and the pair of curves it writes: the restore writes the
+// running system's own defaults, Windows 7's from version 6.1 on and Windows XP's before.
 const char* ConfirmQuestion(MouseAccelAction action);
 struct CurvePair {
   const Curve& x;
   const Curve& y;
 };
-CurvePair CurvesFor(MouseAccelAction action);
+CurvePair CurvesFor(MouseAccelAction action, bool windows7OrLater);
