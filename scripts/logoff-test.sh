@@ -39,7 +39,8 @@ timeout 30 env WINEPREFIX="$copy/prefix" wineserver -w || fail "processes of the
 linearX=00,00,00,00,00,00,00,00,00,a0,00,00,00,00,00,00,00,40,01,00,00,00,00,00,00,80,02,00,00,00,00,00,00,00,05,00,00,00,00,00
 linearY=00,00,00,00,00,00,00,00,66,a6,02,00,00,00,00,00,cd,4c,05,00,00,00,00,00,a0,99,0a,00,00,00,00,00,38,33,15,00,00,00,00,00
 restoreX=00,00,00,00,00,00,00,00,15,6e,00,00,00,00,00,00,00,40,01,00,00,00,00,00,29,dc,03,00,00,00,00,00,00,00,28,00,00,00,00,00
-restoreY=00,00,00,00,00,00,00,00,b8,5e,01,00,00,00,00,00,cd,4c,05,00,00,00,00,00,cd,4c,18,00,00,00,00,00,00,00,38,02,00,00,00,00
+# The restore writes the running system's defaults; Wine reports Windows 7, whose Y curve this is.
+restoreY=00,00,00,00,00,00,00,00,fd,11,01,00,00,00,00,00,00,24,04,00,00,00,00,00,00,fc,12,00,00,00,00,00,00,c0,bb,01,00,00,00,00
 if grep -qx restore "$marks"; then x=$restoreX y=$restoreY; else x=$linearX y=$linearY; fi
 # Wine folds long values onto continuation lines ending in a backslash.
 sed -e ':a' -e '/\\$/N; s/\\\n *//; ta' "$copy/prefix/user.reg" >"$copy/user.unfolded"

@@ -24,7 +24,9 @@ bool MatchesCurve(std::string_view bytes, const Curve& curve) { return bytes == 
 
 MouseAccelState ClassifyMouseCurves(std::string_view x, std::string_view y) {
   if (MatchesCurve(x, LinearCurveX) && MatchesCurve(y, LinearCurveY)) return MouseAccelState::Off;
-  if (MatchesCurve(x, RestoreCurveX) && MatchesCurve(y, RestoreCurveY)) return MouseAccelState::On;
+  if (MatchesCurve(x, RestoreCurveX) && (MatchesCurve(y, RestoreCurveY) || MatchesCurve(y, Windows7CurveY))) {
+    return MouseAccelState::On;
+  }
   return MouseAccelState::Unknown;
 }
 
@@ -48,7 +50,7 @@ const char* ConfirmQuestion(MouseAccelAction action) {
   return action == MouseAccelAction::Restore ? "是否要恢复鼠标加速度?" : "是否要关闭鼠标加速度?";
 }
 
-CurvePair CurvesFor(MouseAccelAction action) {
-  if (action == MouseAccelAction::Restore) return {RestoreCurveX, RestoreCurveY};
+CurvePair CurvesFor(MouseAccelAction action, bool windows7OrLater) {
+  if (action == MouseAccelAction::Restore) return {RestoreCurveX, windows7OrLater ? Windows7CurveY : RestoreCurveY};
   return {LinearCurveX, LinearCurveY};
 }

@@ -10,6 +10,27 @@
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
 
+namespace {
+
+// Version 6.1 or later, asked the documented way for a minimum version (GetVersionEx is deprecated for
+// it). Windows 8.1 and later answer as 6.2 to a program whose manifest does not name them, which still
+// passes. Major, minor and service pack are compared in that order, so 10.0 passes too.
+bool IsWindows7OrLater() {
+  OSVERSIONINFOEXA wanted = {};
+  wanted.dwOSVersionInfoSize = sizeof wanted;
+  wanted.dwMajorVersion = 6;
+  wanted.dwMinorVersion = 1;
+  wanted.wServicePackMajor = 0;
+  DWORDLONG condition = 0;
+  condition = VerSetConditionMask(condition, VER_MAJORVERSION, VER_GREATER_EQUAL);
+  condition = VerSetConditionMask(condition, VER_MINORVERSION, VER_GREATER_EQUAL);
+  condition = VerSetConditionMask(condition, VER_SERVICEPACKMAJOR, VER_GREATER_EQUAL);
+  return VerifyVersionInfoA(&wanted, VER_MAJORVERSION | VER_MINORVERSION | VER_SERVICEPACKMAJOR, condition) !=
+         FALSE;
+}
+
+}  // namespace
+
 void RefreshMouseAccelState() {
   const std::string x = ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath);
   const std::string y = ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveYPath);
@@ -24,7 +45,7 @@ void OnMouseAccelSwitchClicked() {
   if (ui::ShowMessage(ConfirmQuestion(action), ui::kMsgYesNoQuestion, "请确认操作") != ui::kYes) return;
 
   // X before Y; a failed write shows up at the next refresh, which reads what the registry holds.
-  const CurvePair curves = CurvesFor(action);
+  const CurvePair curves = CurvesFor(action, IsWindows7OrLater());
   WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath, CurveBytes(curves.x));
   WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveYPath, CurveBytes(curves.y));
 

@@ -1,7 +1,8 @@
 // The mouse acceleration switch in the real MainWindow, against a scratch key standing in for
 // HKEY_CURRENT_USER: what the label and the button show, the two questions, and what gets written.
 // No test ever answers Yes to the log-off question: under Wine a log-off ends every process of the
-// prefix.
+// prefix. Wine reports Windows 7 (6.1) to this process, as a stock Windows 7, 8.1, 10 or 11 system
+// does, so a restore here writes Windows 7's defaults; tests/e2e covers the restore on Windows XP.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -89,16 +90,22 @@ TEST_F(MouseAccelSwitch, ShowsEachStateFromTheRegistry) {
   EXPECT_EQ(LabelColor(), 0xFF00u);
   EXPECT_EQ(Button(), "恢复鼠标加速度");
 
-  SetCurves(RestoreCurveX, RestoreCurveY);
-  RefreshMouseAccelState();
-  EXPECT_EQ(Label(), "鼠标加速:未关");
-  EXPECT_EQ(LabelColor(), 0xFFFFu);
-  EXPECT_EQ(Button(), "关闭鼠标加速度");
+  // Either system's own defaults: a stock Windows 7 (8.1, 10, 11) account, and Windows XP's.
+  for (const Curve* y : {&Windows7CurveY, &RestoreCurveY}) {
+    SetCurves(RestoreCurveX, *y);
+    RefreshMouseAccelState();
+    EXPECT_EQ(Label(), "鼠标加速:未关");
+    EXPECT_EQ(LabelColor(), 0xFFFFu);
+    EXPECT_EQ(Button(), "关闭鼠标加速度");
+  }
 
-  SetCurves(LinearCurveX, RestoreCurveY);  // a mixed pair
-  RefreshMouseAccelState();
-  EXPECT_EQ(Label(), "鼠标加速:未知");
-  EXPECT_EQ(Button(), "恢复鼠标加速度");
+  for (const Curve* y : {&RestoreCurveY, &Windows7CurveY}) {
+    SetCurves(LinearCurveX, *y);  // a mixed pair
+    RefreshMouseAccelState();
+    EXPECT_EQ(Label(), "鼠标加速:未知");
+    EXPECT_EQ(LabelColor(), 0xFFu);
+    EXPECT_EQ(Button(), "恢复鼠标加速度");
+  }
 }
 
 TEST_F(MouseAccelSwitch, RightBytesInTheWrongFormAreUnknown) {
@@ -151,14 +158,15 @@ TEST_F(MouseAccelSwitch, RestoreFromNothingCreatesTheKeyAndShowsOn) {
   EXPECT_EQ(boxes[1].text, "该操作要重启或注销系统才有用,是否立即注销?");
   EXPECT_EQ(user_.Get(kMouseKey, "SmoothMouseXCurve").type, static_cast<DWORD>(REG_BINARY));
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
-  EXPECT_EQ(StoredY(), Bytes(RestoreCurveY));
+  EXPECT_EQ(StoredY(), Bytes(Windows7CurveY));
   EXPECT_EQ(Label(), "鼠标加速:未关");
   EXPECT_EQ(LabelColor(), 0xFFFFu);
   EXPECT_EQ(Button(), "关闭鼠标加速度");
 }
 
+// From a stock Windows 7+ account and back to it.
 TEST_F(MouseAccelSwitch, SwitchOffThenRestore) {
-  SetCurves(RestoreCurveX, RestoreCurveY);
+  SetCurves(RestoreCurveX, Windows7CurveY);
   RefreshMouseAccelState();
   auto boxes = Click({IDYES, IDNO});
   ASSERT_EQ(boxes.size(), 2u);
@@ -173,7 +181,7 @@ TEST_F(MouseAccelSwitch, SwitchOffThenRestore) {
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].text, "是否要恢复鼠标加速度?");
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
-  EXPECT_EQ(StoredY(), Bytes(RestoreCurveY));
+  EXPECT_EQ(StoredY(), Bytes(Windows7CurveY));
   EXPECT_EQ(Label(), "鼠标加速:未关");
 }
 

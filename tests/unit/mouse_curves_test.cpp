@@ -26,11 +26,13 @@ TEST(MouseCurves, PointsReadAsTheDocumentedNumbers) {
   const double linearY[] = {0, 2.65, 5.3, 10.6001, 21.2001};
   const double restoreX[] = {0, 0.43, 1.25, 3.86, 40};
   const double restoreY[] = {0, 1.37, 5.3, 24.3, 568};
+  const double windows7Y[] = {0, 1.07027, 4.14063, 18.98438, 443.75};
   for (int i = 0; i < 5; ++i) {
     EXPECT_NEAR(Point(LinearCurveX, i), linearX[i], 1e-4) << i;
     EXPECT_NEAR(Point(LinearCurveY, i), linearY[i], 1e-4) << i;
     EXPECT_NEAR(Point(RestoreCurveX, i), restoreX[i], 1e-4) << i;
     EXPECT_NEAR(Point(RestoreCurveY, i), restoreY[i], 1e-4) << i;
+    EXPECT_NEAR(Point(Windows7CurveY, i), windows7Y[i], 1e-4) << i;
   }
   // The linear pair is one straight line: the same factor at every speed.
   for (int i = 1; i < 5; ++i) EXPECT_NEAR(Point(LinearCurveY, i) / Point(LinearCurveX, i), 4.24, 1e-3) << i;
@@ -39,20 +41,27 @@ TEST(MouseCurves, PointsReadAsTheDocumentedNumbers) {
 
 TEST(MouseCurves, StateNeedsBothValuesExactly) {
   const std::string lx = Bytes(LinearCurveX), ly = Bytes(LinearCurveY);
-  const std::string rx = Bytes(RestoreCurveX), ry = Bytes(RestoreCurveY);
+  const std::string rx = Bytes(RestoreCurveX), ry = Bytes(RestoreCurveY), w7y = Bytes(Windows7CurveY);
   EXPECT_EQ(ClassifyMouseCurves(lx, ly), MouseAccelState::Off);
-  EXPECT_EQ(ClassifyMouseCurves(rx, ry), MouseAccelState::On);
+  EXPECT_EQ(ClassifyMouseCurves(rx, ry), MouseAccelState::On);   // Windows XP's defaults
+  EXPECT_EQ(ClassifyMouseCurves(rx, w7y), MouseAccelState::On);  // Windows 7 and later
   EXPECT_EQ(ClassifyMouseCurves("", ""), MouseAccelState::Unknown);
   EXPECT_EQ(ClassifyMouseCurves(lx, ""), MouseAccelState::Unknown);
   EXPECT_EQ(ClassifyMouseCurves(lx, ry), MouseAccelState::Unknown);  // a mixed pair
   EXPECT_EQ(ClassifyMouseCurves(rx, ly), MouseAccelState::Unknown);
+  EXPECT_EQ(ClassifyMouseCurves(lx, w7y), MouseAccelState::Unknown);
+  EXPECT_EQ(ClassifyMouseCurves(w7y, rx), MouseAccelState::Unknown);
+  EXPECT_EQ(ClassifyMouseCurves(ry, w7y), MouseAccelState::Unknown);  // both Y curves
   EXPECT_EQ(ClassifyMouseCurves(ly, lx), MouseAccelState::Unknown);  // X and Y swapped
   // Longer, shorter, or one byte off.
   EXPECT_EQ(ClassifyMouseCurves(lx + std::string(8, '\0'), ly), MouseAccelState::Unknown);
   EXPECT_EQ(ClassifyMouseCurves(rx, ry.substr(0, 39)), MouseAccelState::Unknown);
-  std::string changed = ry;
-  changed[39] = '\x01';
-  EXPECT_EQ(ClassifyMouseCurves(rx, changed), MouseAccelState::Unknown);
+  EXPECT_EQ(ClassifyMouseCurves(rx, w7y + std::string(8, '\0')), MouseAccelState::Unknown);
+  for (const std::string* y : {&ry, &w7y}) {
+    std::string changed = *y;
+    changed[39] = '\x01';
+    EXPECT_EQ(ClassifyMouseCurves(rx, changed), MouseAccelState::Unknown);
+  }
 }
 
 TEST(MouseCurves, ButtonCaptionGivesTheAction) {
