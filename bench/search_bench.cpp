@@ -7,8 +7,7 @@
 #include <cstdio>
 #include <string>
 
-#include "locate/search_window.h"
-#include "locate/search_worker.h"
+#include "locate/drive_search.h"
 #include "ui/layouts/main_window.h"
 #include "ui/layouts/search_window.h"
 #include "ui/model/model.h"
@@ -64,11 +63,7 @@ void PumpUntilEnded(HANDLE thread) {
     if (r == WAIT_OBJECT_0 || r == WAIT_FAILED) return;
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) continue;
-      if (!ui::TranslateWindowKey(msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
+      if (msg.message != WM_QUIT) ui::DispatchWindowMessage(msg);
     }
   }
 }
@@ -98,17 +93,18 @@ double LauncherSearch(char letter, bool* completed) {
   *completed = false;
   if (!ui::Load(MainWindow)) return 0;
   OnOpenSearchClicked();
-  const int n = ui::ItemCount(SearchWindow, "驱动器框1");
+  using namespace search_window;
+  const int n = ui::ItemCount(SearchWindow, kDriveList);
   for (int i = 0; i < n; ++i) {
-    if (ui::ItemText(SearchWindow, "驱动器框1", i)[0] == letter) ui::SetCurrentSelection(SearchWindow, "驱动器框1", i);
+    if (ui::ItemText(SearchWindow, kDriveList, i)[0] == letter) ui::SetCurrentSelection(SearchWindow, kDriveList, i);
   }
-  if (ui::CurrentDrive(SearchWindow, "驱动器框1") != std::string(1, letter)) return 0;
+  if (ui::CurrentDrive(SearchWindow, kDriveList) != std::string(1, letter)) return 0;
 
   const double start = Now();
   OnStartSearchClicked();
   PumpUntilEnded(WorkerHandle.load());
   const double seconds = Now() - start;
-  *completed = ui::Content(SearchWindow, "编辑框1") == "没有找到CS文件";
+  *completed = ui::Content(SearchWindow, kSearchBox) == "没有找到CS文件";
   ui::Destroy(MainWindow);
   MSG msg;
   while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);

@@ -3,6 +3,7 @@
 # generated into the build folder, so it needs no change to the system.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD=${BUILD:-$ROOT/build}
+HOST_BUILD=${HOST_BUILD:-$ROOT/build-host}  # the pure logic built for this machine
 export WINEPREFIX=$BUILD/wineprefix
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs what building and testing the launcher needs on Debian or Ubuntu (as root, or with sudo):
-# the MinGW-w64 cross compiler, CMake, 32-bit Wine, Xvfb, Chinese fonts, ImageMagick and GoogleTest.
+# the MinGW-w64 cross compiler and the native one, CMake, 32-bit Wine, Xvfb, Chinese fonts, ImageMagick and GoogleTest.
 # Safe to run again: it installs only what is missing.
 set -euo pipefail
 
-need=(cmake ninja-build g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick
+need=(cmake ninja-build g++ g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick
       googletest locales python3)
 missing=()
 for p in "${need[@]}"; do

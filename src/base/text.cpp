@@ -1,4 +1,4 @@
-// Code page 936 texts: searching for single-byte characters on character boundaries.
+// Code page 936 texts: searching for single-byte characters on character boundaries, and paths.
 #include "base/text.h"
 
 namespace cp936 {
@@ -25,3 +25,8 @@ std::size_t FindLast(std::string_view text, char c) {
 bool EndsWith(std::string_view text, char c) { return !text.empty() && FindLast(text, c) == text.size() - 1; }
 
 }  // namespace cp936
+
+std::string DirectoryOfModulePath(std::string_view modulePath) {
+  const std::size_t cut = cp936::FindLast(modulePath, '\\');
+  return std::string(modulePath.substr(0, cut == std::string_view::npos ? 0 : cut));
+}

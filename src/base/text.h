@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace cp936 {
@@ -40,3 +41,7 @@ constexpr char UpperAscii(char letter) {
 }
 
 }  // namespace cp936
+
+// The folder part of a module path, cut at its last backslash (the backslash excluded): "D:\Tools"
+// for "D:\Tools\launcher.exe", "C:" for "C:\launcher.exe".
+std::string DirectoryOfModulePath(std::string_view modulePath);

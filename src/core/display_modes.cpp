@@ -19,7 +19,7 @@ std::vector<DisplayMode> EnumerateDisplayModes() {
 
 void FillResolutionBox(const std::vector<std::string>& texts) {
   int position = 0;
-  for (const std::string& text : texts) ui::InsertItem(MainWindow, "组合框1", position++, text);
+  for (const std::string& text : texts) ui::InsertItem(MainWindow, main_window::kResolutionList, position++, text);
 }
 
 std::string SelectedItemText(const char* control) {

@@ -7,23 +7,13 @@
 
 #include "core/command_line.h"
 #include "core/display_modes.h"
-#include "core/settings_file.h"
+#include "core/settings_controls.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
 
 namespace {
 
-LaunchSettings GatherLaunchSettings() {
-  LaunchSettings s;
-  s.gamePath = ui::Content(MainWindow, "编辑框1");
-  s.resolutionIndex = ui::CurrentSelection(MainWindow, "组合框1");
-  s.refreshRateIndex = ui::CurrentSelection(MainWindow, "组合框2");
-  s.colorDepthIndex = ui::CurrentSelection(MainWindow, "组合框3");
-  s.noForceMouseAccel = ui::Checked(MainWindow, "选择框1");
-  s.noForceMouseParms = ui::Checked(MainWindow, "选择框2");
-  s.noForceMouseSpeed = ui::Checked(MainWindow, "选择框3");
-  return s;
-}
+using namespace main_window;
 
 MouseSwitch SwitchOf(const char* box) {
   MouseSwitch s;
@@ -39,17 +29,16 @@ void StartGame(const std::string& gamePath, const std::string& parameters) {
 }
 
 void OnLaunchClicked() {
-  if (ui::Content(MainWindow, "编辑框1").empty()) {
+  if (ui::Content(MainWindow, kGamePathBox).empty()) {
     ui::ShowMessage("请设置CS文件路径地址", ui::kMsgOk);
     return;
   }
-  SaveLaunchSettings(GatherLaunchSettings());
+  SaveLaunchSettings(SettingsFromControls());
 
-  const std::string colorDepth = SelectedItemText("组合框3");
-  const std::string resolution = SelectedItemText("组合框1");
-  const std::string refreshRate = SelectedItemText("组合框2");
-  const MouseSwitch switches[3] = {SwitchOf("选择框1"), SwitchOf("选择框2"), SwitchOf("选择框3")};
-  const std::string parameters = BuildGameCommandLine(colorDepth, resolution, refreshRate, switches);
-
-  StartGame(ui::Content(MainWindow, "编辑框1"), parameters);
+  const MouseSwitch switches[3] = {SwitchOf(kMouseAccelSwitch), SwitchOf(kMouseParmsSwitch),
+                                   SwitchOf(kMouseSpeedSwitch)};
+  const std::string parameters = BuildGameCommandLine(SelectedItemText(kColorDepthList),
+                                                      SelectedItemText(kResolutionList),
+                                                      SelectedItemText(kRefreshRateList), switches);
+  StartGame(ui::Content(MainWindow, kGamePathBox), parameters);
 }

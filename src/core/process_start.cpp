@@ -41,11 +41,6 @@ void KeepDllSearchInTheSystemFolder() {
 
 }  // namespace
 
-std::string DirectoryOfModulePath(std::string_view modulePath) {
-  const std::size_t cut = cp936::FindLast(modulePath, '\\');
-  return std::string(cut == std::string_view::npos ? modulePath.substr(0, 0) : modulePath.substr(0, cut));
-}
-
 const std::string& LauncherDirectory() {
   static const std::string directory = DirectoryOfModulePath(ModulePath());
   return directory;

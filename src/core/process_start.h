@@ -2,14 +2,10 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 // The folder of the launcher's own executable, without a trailing backslash ("D:\Tools", or "C:" in a
 // drive's root). Computed once, at the first call, which process start makes.
 const std::string& LauncherDirectory();
-
-// The folder part of a module path, cut at its last backslash (the backslash excluded).
-std::string DirectoryOfModulePath(std::string_view modulePath);
 
 // Runs the launcher; returns the process's exit code. Its first step keeps the DLL search out of the
 // launcher's own folder and the current folder.

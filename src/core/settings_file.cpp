@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "core/handles.h"
+#include "base/handles.h"
 #include "core/process_start.h"
 #include "core/setting_values.h"
 
@@ -41,13 +41,29 @@ class SettingsFileLock {
   bool owned_ = false;
 };
 
-constexpr const char kGamePathKey[] = "CS路径";
-constexpr const char kResolutionKey[] = "分辨率";
-constexpr const char kRefreshRateKey[] = "刷新率";
-constexpr const char kColorDepthKey[] = "颜色质量";
-constexpr const char kMouseAccelKey[] = "-noforcemaccel";
-constexpr const char kMouseParmsKey[] = "-noforcemparms";
-constexpr const char kMouseSpeedKey[] = "-noforcemspd";
+// Each field with its key in the file, in the order a save writes them; the keys of the three flags are
+// spelled exactly like the game switches they stand for.
+struct SettingKey {
+  LaunchSettingField field;
+  const char* key;
+};
+constexpr SettingKey kSettingKeys[] = {
+    {&LaunchSettings::gamePath, "CS路径"},
+    {&LaunchSettings::resolutionIndex, "分辨率"},
+    {&LaunchSettings::refreshRateIndex, "刷新率"},
+    {&LaunchSettings::colorDepthIndex, "颜色质量"},
+    {&LaunchSettings::noForceMouseAccel, "-noforcemaccel"},
+    {&LaunchSettings::noForceMouseParms, "-noforcemparms"},
+    {&LaunchSettings::noForceMouseSpeed, "-noforcemspd"},
+};
+
+// The stored form of a value, and the value of a stored form.
+std::string StoredForm(const std::string& text) { return text; }
+std::string StoredForm(std::int32_t index) { return IndexToSettingText(index); }
+std::string StoredForm(bool flag) { return FlagToSettingText(flag); }
+void ReadStoredForm(const std::string& stored, std::string& text) { text = stored; }
+void ReadStoredForm(const std::string& stored, std::int32_t& index) { index = SettingTextToInt(stored); }
+void ReadStoredForm(const std::string& stored, bool& flag) { flag = SettingTextToFlag(stored); }
 
 }  // namespace
 
@@ -79,13 +95,9 @@ LaunchSettings LoadLaunchSettings() { return LoadLaunchSettings(SettingsFilePath
 LaunchSettings LoadLaunchSettings(const std::string& file) {
   const SettingsFileLock lock(file);
   LaunchSettings s;
-  s.gamePath = ReadSetting(file, kGamePathKey);
-  s.resolutionIndex = SettingTextToInt(ReadSetting(file, kResolutionKey));
-  s.refreshRateIndex = SettingTextToInt(ReadSetting(file, kRefreshRateKey));
-  s.colorDepthIndex = SettingTextToInt(ReadSetting(file, kColorDepthKey));
-  s.noForceMouseAccel = SettingTextToFlag(ReadSetting(file, kMouseAccelKey));
-  s.noForceMouseParms = SettingTextToFlag(ReadSetting(file, kMouseParmsKey));
-  s.noForceMouseSpeed = SettingTextToFlag(ReadSetting(file, kMouseSpeedKey));
+  for (const SettingKey& k : kSettingKeys) {
+    std::visit([&](auto field) { ReadStoredForm(ReadSetting(file, k.key), s.*field); }, k.field);
+  }
   return s;
 }
 
@@ -93,11 +105,7 @@ void SaveLaunchSettings(const LaunchSettings& settings) { SaveLaunchSettings(Set
 
 void SaveLaunchSettings(const std::string& file, const LaunchSettings& s) {
   const SettingsFileLock lock(file);
-  WriteSetting(file, kGamePathKey, s.gamePath);
-  WriteSetting(file, kResolutionKey, IndexToSettingText(s.resolutionIndex));
-  WriteSetting(file, kRefreshRateKey, IndexToSettingText(s.refreshRateIndex));
-  WriteSetting(file, kColorDepthKey, IndexToSettingText(s.colorDepthIndex));
-  WriteSetting(file, kMouseAccelKey, FlagToSettingText(s.noForceMouseAccel));
-  WriteSetting(file, kMouseParmsKey, FlagToSettingText(s.noForceMouseParms));
-  WriteSetting(file, kMouseSpeedKey, FlagToSettingText(s.noForceMouseSpeed));
+  for (const SettingKey& k : kSettingKeys) {
+    std::visit([&](auto field) { WriteSetting(file, k.key, StoredForm(s.*field)); }, k.field);
+  }
 }

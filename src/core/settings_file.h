@@ -4,18 +4,23 @@
 
 #include <cstdint>
 #include <string>
+#include <variant>
 
 // The seven settings exchanged between option.ini and the controls of MainWindow. A list's index counts
 // its items from 0; -1 means no item is selected.
 struct LaunchSettings {
-  std::string gamePath;               // "CS路径", 编辑框1
-  std::int32_t resolutionIndex = 0;   // "分辨率", 组合框1
-  std::int32_t refreshRateIndex = 0;  // "刷新率", 组合框2
-  std::int32_t colorDepthIndex = 0;   // "颜色质量", 组合框3
-  bool noForceMouseAccel = false;     // "-noforcemaccel", 选择框1
-  bool noForceMouseParms = false;     // "-noforcemparms", 选择框2
-  bool noForceMouseSpeed = false;     // "-noforcemspd", 选择框3
+  std::string gamePath;
+  std::int32_t resolutionIndex = 0;
+  std::int32_t refreshRateIndex = 0;
+  std::int32_t colorDepthIndex = 0;
+  bool noForceMouseAccel = false;
+  bool noForceMouseParms = false;
+  bool noForceMouseSpeed = false;
 };
+
+// One field of LaunchSettings: a text, a list index, or a logical value.
+using LaunchSettingField = std::variant<std::string LaunchSettings::*, std::int32_t LaunchSettings::*,
+                                        bool LaunchSettings::*>;
 
 inline constexpr const char kSettingsSection[] = "参数设置";
 inline constexpr unsigned kSettingBufferSize = 10240;

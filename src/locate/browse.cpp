@@ -1,6 +1,4 @@
-// Browsing for the game's executable with the open-file dialog of MainWindow.
-#include "locate/browse.h"
-
+// Browsing for the game's executable with the open-file dialog of MainWindow (按钮6 "浏览").
 #include "locate/game_path.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
@@ -9,7 +7,8 @@
 // not it was taken as the game path. A cancelled dialog writes nothing: the path box may hold what the
 // player typed after an earlier choice, and that must not be overwritten with the earlier choice.
 void OnBrowseClicked() {
-  if (!ui::Open(MainWindow, "通用对话框1")) return;
-  const ui::Text chosen = ui::FileName(MainWindow, "通用对话框1");
-  if (IsGamePath(chosen.c_str())) ui::SetContent(MainWindow, "编辑框1", chosen);
+  using namespace main_window;
+  if (!ui::Open(MainWindow, kGameFileDialog)) return;
+  const ui::Text chosen = ui::FileName(MainWindow, kGameFileDialog);
+  if (IsGamePath(chosen.c_str())) ui::SetContent(MainWindow, kGamePathBox, chosen);
 }

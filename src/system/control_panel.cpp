@@ -1,12 +1,15 @@
-// The shortcuts to the system's mouse and display settings pages.
-#include "system/control_panel.h"
-
+// The shortcuts to the system's mouse and display settings pages (MainWindow's 按钮3 and 按钮9).
 #include <windows.h>
 
 #include <string>
 
 #include "system/control_panel_command.h"
+#include "ui/layouts/main_window.h"
 
+namespace {
+
+// Starts the applet command, with the page number appended, from the system directory; does not wait
+// and reports nothing.
 void OpenControlPanelPage(std::string_view appletCommand, int page) {
   char systemDirectory[MAX_PATH] = {};
   const UINT length = GetSystemDirectoryA(systemDirectory, sizeof systemDirectory);
@@ -15,6 +18,8 @@ void OpenControlPanelPage(std::string_view appletCommand, int page) {
   const std::string commandLine = ControlPanelCommandLine(systemDirectory, appletCommand, page);
   WinExec(commandLine.c_str(), SW_SHOW);
 }
+
+}  // namespace
 
 void OnMouseSettingsClicked() { OpenControlPanelPage(kMouseAppletCommand, kMouseSettingsPage); }
 void OnDisplaySettingsClicked() { OpenControlPanelPage(kDisplayAppletCommand, kDisplaySettingsPage); }

@@ -3,10 +3,6 @@
 
 namespace {
 
-constexpr ui::Color kGreen = 0x00FF00u;
-constexpr ui::Color kYellow = 0x00FFFFu;
-constexpr ui::Color kRed = 0x0000FFu;
-
 constexpr const char* kRestoreCaption = "恢复鼠标加速度";
 
 constexpr MouseAccelDisplay kOffDisplay = {"鼠标加速:已关", kGreen, kRestoreCaption};

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/model/layout.h"
+#include "base/color.h"
 
 // Five points of 8 bytes each, unsigned 64-bit little-endian 16.16 fixed-point numbers, exactly as the
 // registry stores them. The launcher compares and writes the bytes as they stand.
@@ -56,7 +56,7 @@ MouseAccelState ClassifyMouseCurves(std::string_view x, std::string_view y);
 // What 标签5 and 按钮4 of MainWindow show for a state.
 struct MouseAccelDisplay {
   const char* labelCaption;
-  ui::Color labelColor;
+  Color labelColor;
   const char* buttonCaption;
 };
 const MouseAccelDisplay& DisplayFor(MouseAccelState state);

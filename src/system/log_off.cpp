@@ -1,9 +1,10 @@
-// The forced log-off: the shutdown privilege where the platform has one, then the request itself.
+// The forced log-off as the system carries it out: the platform check, the shutdown privilege and the
+// request itself.
 #include "system/log_off.h"
 
 #include <windows.h>
 
-#include "core/handles.h"
+#include "base/handles.h"
 
 namespace {
 
@@ -37,11 +38,5 @@ constexpr LogOffSteps kSystemSteps = {IsNtPlatform, EnableShutdownPrivilege, Req
 }  // namespace
 
 const LogOffSteps& SystemLogOffSteps() { return kSystemSteps; }
-
-bool ForceLogOff(const LogOffSteps& steps) {
-  // A failed privilege step does not stop the log-off; it only matters for a shutdown or restart.
-  if (steps.isNtPlatform()) steps.enableShutdownPrivilege();
-  return steps.requestLogOff();
-}
 
 bool ForceLogOff() { return ForceLogOff(kSystemSteps); }

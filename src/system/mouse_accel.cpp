@@ -35,13 +35,13 @@ void RefreshMouseAccelState() {
   const std::string x = ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath);
   const std::string y = ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveYPath);
   const MouseAccelDisplay& display = DisplayFor(ClassifyMouseCurves(x, y));
-  ui::SetCaption(MainWindow, "标签5", display.labelCaption);
-  ui::SetTextColor(MainWindow, "标签5", display.labelColor);
-  ui::SetCaption(MainWindow, "按钮4", display.buttonCaption);
+  ui::SetCaption(MainWindow, main_window::kMouseStateLabel, display.labelCaption);
+  ui::SetTextColor(MainWindow, main_window::kMouseStateLabel, display.labelColor);
+  ui::SetCaption(MainWindow, main_window::kMouseAccelButton, display.buttonCaption);
 }
 
 void OnMouseAccelSwitchClicked() {
-  const MouseAccelAction action = ActionForCaption(ui::Caption(MainWindow, "按钮4"));
+  const MouseAccelAction action = ActionForCaption(ui::Caption(MainWindow, main_window::kMouseAccelButton));
   if (ui::ShowMessage(ConfirmQuestion(action), ui::kMsgYesNoQuestion, "请确认操作") != ui::kYes) return;
 
   // X before Y; a failed write shows up at the next refresh, which reads what the registry holds.

@@ -4,7 +4,7 @@
 
 #include <new>
 
-#include "core/handles.h"
+#include "base/handles.h"
 #include "base/text.h"
 
 namespace {

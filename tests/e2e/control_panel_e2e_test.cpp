@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/handles.h"
+#include "base/handles.h"
 #include "launcher_process.h"
 #include "ui/layouts/main_window.h"
 

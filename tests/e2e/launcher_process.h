@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/handles.h"
+#include "base/handles.h"
 #include "test_support.h"
 #include "ui/model/layout.h"
 

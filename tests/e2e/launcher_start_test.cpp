@@ -12,7 +12,7 @@
 #include <memory>
 #include <string>
 
-#include "core/handles.h"
+#include "base/handles.h"
 #include "launcher_process.h"
 #include "test_support.h"
 

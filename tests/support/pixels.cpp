@@ -1,7 +1,7 @@
 // Reading what a window shows into memory.
 #include "pixels.h"
 
-#include "core/handles.h"
+#include "base/handles.h"
 
 namespace test {
 

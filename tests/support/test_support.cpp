@@ -14,10 +14,7 @@ namespace test {
 void PumpMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) continue;
-    if (ui::TranslateWindowKey(msg)) continue;
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    if (msg.message != WM_QUIT) ui::DispatchWindowMessage(msg);
   }
 }
 

@@ -12,7 +12,6 @@
 #include <utility>
 #include <vector>
 
-#include "locate/browse.h"
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"

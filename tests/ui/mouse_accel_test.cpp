@@ -62,7 +62,7 @@ class MouseAccelSwitch : public ::testing::Test {
   std::string StoredY() const { return user_.Get(kMouseKey, "SmoothMouseYCurve").bytes; }
 
   std::string Label() const { return ui::Caption(MainWindow, "标签5"); }
-  ui::Color LabelColor() const { return ui::TextColor(MainWindow, "标签5"); }
+  Color LabelColor() const { return ui::TextColor(MainWindow, "标签5"); }
   std::string Button() const { return ui::Caption(MainWindow, "按钮4"); }
 
   // Clicks the switch with the two answers queued; returns the boxes it showed.

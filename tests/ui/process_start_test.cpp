@@ -7,6 +7,7 @@
 #include <string>
 #include <thread>
 
+#include "base/text.h"
 #include "core/process_start.h"
 #include "test_support.h"
 #include "ui/layouts/main_window.h"

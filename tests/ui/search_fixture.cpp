@@ -6,8 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "locate/search_window.h"
-#include "locate/search_worker.h"
+#include "locate/drive_search.h"
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/layouts/search_window.h"

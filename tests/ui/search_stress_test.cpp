@@ -7,8 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "locate/search_window.h"
-#include "locate/search_worker.h"
+#include "locate/drive_search.h"
 #include "search_fixture.h"
 #include "test_support.h"
 #include "ui/layouts/search_window.h"

@@ -10,8 +10,7 @@
 #include <vector>
 
 #include "listing_hook.h"
-#include "locate/search_window.h"
-#include "locate/search_worker.h"
+#include "locate/drive_search.h"
 #include "search_fixture.h"
 #include "test_support.h"
 #include "ui/layouts/main_window.h"

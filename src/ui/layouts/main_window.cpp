@@ -2,21 +2,17 @@
 #include "ui/layouts/main_window.h"
 
 #include "resource.h"
-#include "core/launch.h"
-#include "core/startup.h"
-#include "locate/browse.h"
-#include "locate/search_window.h"
-#include "system/control_panel.h"
-#include "system/mouse_accel.h"
 
 namespace {
 
 using namespace ui;
+using namespace main_window;
 
 constexpr const char* kColorDepths[] = {"16bpp", "32bpp"};
 constexpr const char* kRefreshRates[] = {"60", "70", "75", "85", "100", "120"};
-constexpr const char* kGroupChildren[] = {"标签4", "组合框3", "组合框2", "标签3", "选择框3",
-                                          "选择框2", "选择框1", "组合框1", "标签2"};
+constexpr const char* kGroupChildren[] = {"标签4",           kColorDepthList,   kRefreshRateList,
+                                          "标签3",           kMouseSpeedSwitch, kMouseParmsSwitch,
+                                          kMouseAccelSwitch, kResolutionList,   "标签2"};
 
 // A caption on white, left-aligned and vertically centred.
 constexpr ControlLayout PlainLabel(const char* name, int left, int top, int width, int height,
@@ -40,31 +36,31 @@ constexpr ControlLayout PushButton(const char* name, int left, int top, int widt
 }
 
 constexpr ControlLayout kControls[] = {
-    {.name = "标签5", .cls = ControlClass::Label, .left = 211, .top = 181, .width = 86, .height = 22,
+    {.name = kMouseStateLabel, .cls = ControlClass::Label, .left = 211, .top = 181, .width = 86, .height = 22,
      .caption = "鼠标加速:", .textColor = kWhite, .backColor = kBlack, .border = FrameStyle::Sunken,
      .hAlign = HAlign::Center},
-    {.name = "通用对话框1", .cls = ControlClass::CommonDlg, .left = 136, .top = 104, .width = 24,
+    {.name = kGameFileDialog, .cls = ControlClass::CommonDlg, .left = 136, .top = 104, .width = 24,
      .height = 24, .visible = false, .caption = "", .dialogTitle = "手动查找CS位置",
      .filter = "Cstrike.exe 或 hl.exe|Cstrike.exe;hl.exe", .initialFilter = 0, .fileMustExist = true,
      .pathMustExist = true, .overwritePrompt = true},
-    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 56, .top = 152, .width = 240, .height = 20,
+    {.name = kGamePathBox, .cls = ControlClass::EditBox, .left = 56, .top = 152, .width = 240, .height = 20,
      .border = FrameStyle::Sunken, .autoHScroll = true},
     PlainLabel("标签1", 8, 152, 40, 20, "CS路径:"),
     PlainLabel("标签4", 8, 66, 56, 20, "颜色质量:"),
-    List("组合框3", 64, 66, 56, kColorDepths, 1),
-    List("组合框2", 64, 42, 56, kRefreshRates, 2),
+    List(kColorDepthList, 64, 66, 56, kColorDepths, 1),
+    List(kRefreshRateList, 64, 42, 56, kRefreshRates, 2),
     PlainLabel("标签3", 8, 42, 56, 20, "刷新率:"),
-    Switch("选择框3", 66, "-noforcemspd"),
-    Switch("选择框2", 42, "-noforcemparms"),
-    Switch("选择框1", 18, "-noforcemaccel"),
-    List("组合框1", 64, 18, 80, {}, -1),
+    Switch(kMouseSpeedSwitch, 66, "-noforcemspd"),
+    Switch(kMouseParmsSwitch, 42, "-noforcemparms"),
+    Switch(kMouseAccelSwitch, 18, "-noforcemaccel"),
+    List(kResolutionList, 64, 18, 80, {}, -1),
     PlainLabel("标签2", 8, 18, 48, 20, "分辨率:"),
     {.name = "分组框1", .cls = ControlClass::GroupBox, .left = 8, .top = 48, .width = 288, .height = 96,
      .caption = "启动参数", .children = kGroupChildren},
     PushButton("按钮9", 72, 7, 63, 30, "显卡调节", OnDisplaySettingsClicked),
     PushButton("按钮6", 8, 181, 50, 22, "浏览", OnBrowseClicked),
     PushButton("按钮5", 58, 181, 49, 22, "搜索", OnOpenSearchClicked),
-    PushButton("按钮4", 135, 7, 113, 30, "开/关鼠标加速度", OnMouseAccelSwitchClicked),
+    PushButton(kMouseAccelButton, 135, 7, 113, 30, "开/关鼠标加速度", OnMouseAccelSwitchClicked),
     PushButton("按钮3", 9, 7, 63, 30, "鼠标调节", OnMouseSettingsClicked),
     {.name = "按钮1", .cls = ControlClass::Button, .left = 107, .top = 181, .width = 96, .height = 22,
      .caption = "启动 CS", .hAlign = HAlign::Center, .defaultButton = true, .clicked = OnLaunchClicked},
@@ -77,7 +73,7 @@ const ui::WindowLayout MainWindow = {
     .title = "Vantor 多功能启动器",
     .left = 50, .top = 50, .width = 310, .height = 242,
     .border = ui::WindowBorder::Fixed,
-    .background = ui::kWhite,
+    .background = kWhite,
     .controlBox = true,
     .minimizeButton = true,
     .maximizeButton = false,

@@ -1,6 +1,30 @@
-// MainWindow: the launcher's window at start.
+// MainWindow: the launcher's window at start. Its layout, the names of the controls that the logic
+// reads and writes, and the handlers its events run (defined by the logic, bound by the layout).
 #pragma once
 
 #include "ui/model/layout.h"
 
 extern const ui::WindowLayout MainWindow;
+
+// Controls of MainWindow that the logic uses.
+namespace main_window {
+inline constexpr const char kGamePathBox[] = "编辑框1";
+inline constexpr const char kResolutionList[] = "组合框1";
+inline constexpr const char kRefreshRateList[] = "组合框2";
+inline constexpr const char kColorDepthList[] = "组合框3";
+inline constexpr const char kMouseAccelSwitch[] = "选择框1";  // "-noforcemaccel"
+inline constexpr const char kMouseParmsSwitch[] = "选择框2";  // "-noforcemparms"
+inline constexpr const char kMouseSpeedSwitch[] = "选择框3";  // "-noforcemspd"
+inline constexpr const char kMouseStateLabel[] = "标签5";
+inline constexpr const char kMouseAccelButton[] = "按钮4";
+inline constexpr const char kGameFileDialog[] = "通用对话框1";
+}  // namespace main_window
+
+// Handlers of MainWindow's events.
+void OnMainWindowCreated();        // Created: before the window is first shown
+void OnLaunchClicked();            // 按钮1 "启动 CS"
+void OnBrowseClicked();            // 按钮6 "浏览"
+void OnOpenSearchClicked();        // 按钮5 "搜索"
+void OnMouseAccelSwitchClicked();  // 按钮4 "开/关鼠标加速度"
+void OnMouseSettingsClicked();     // 按钮3 "鼠标调节"
+void OnDisplaySettingsClicked();   // 按钮9 "显卡调节"

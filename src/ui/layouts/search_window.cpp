@@ -1,11 +1,10 @@
 // SearchWindow's layout as data, with the handlers bound to its buttons.
 #include "ui/layouts/search_window.h"
 
-#include "locate/search_window.h"
-
 namespace {
 
 using namespace ui;
+using namespace search_window;
 
 constexpr ControlLayout TabButton(const char* name, int left, const char* caption, Handler clicked) {
   return {.name = name, .cls = ControlClass::Button, .left = left, .top = 96, .width = 56, .height = 24,
@@ -14,13 +13,13 @@ constexpr ControlLayout TabButton(const char* name, int left, const char* captio
 
 constexpr ControlLayout kControls[] = {
     TabButton("按钮3", 84, "停止", OnStopSearchClicked),
-    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 56, .width = 208, .height = 32,
+    {.name = kSearchBox, .cls = ControlClass::EditBox, .left = 8, .top = 56, .width = 208, .height = 32,
      .tabStop = true, .border = FrameStyle::Sunken, .multiLine = true},
     TabButton("按钮2", 160, "退出", OnExitSearchClicked),
-    TabButton("按钮1", 8, "搜索", OnStartSearchClicked),
+    TabButton(kStartButton, 8, "搜索", OnStartSearchClicked),
     {.name = "标签1", .cls = ControlClass::Label, .left = 8, .top = 8, .width = 80, .height = 16,
      .caption = "选择驱动器:"},
-    {.name = "驱动器框1", .cls = ControlClass::DriverBox, .left = 8, .top = 32, .width = 208, .height = 20,
+    {.name = kDriveList, .cls = ControlClass::DriverBox, .left = 8, .top = 32, .width = 208, .height = 20,
      .tabStop = true, .dropHeight = 80, .drives = DriveKinds::All},
 };
 
@@ -31,7 +30,7 @@ const ui::WindowLayout SearchWindow = {
     .title = "搜索CS文件所在位置",
     .left = 50, .top = 50, .width = 230, .height = 157,
     .border = ui::WindowBorder::Fixed,
-    .background = ui::kWhite,
+    .background = kWhite,
     .controlBox = true,
     .minimizeButton = false,
     .maximizeButton = false,

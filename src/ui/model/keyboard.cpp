@@ -3,13 +3,9 @@
 #include <windows.h>
 
 #include "ui/model/model_internal.h"
-#include "ui/model/threads.h"
 
-namespace ui {
+namespace ui::detail {
 namespace {
-
-using detail::ControlInstance;
-using detail::WindowInstance;
 
 bool IsDroppedDown(const ControlInstance& c) {
   const ControlClass cls = c.layout->cls;
@@ -43,7 +39,7 @@ bool OnEnter(WindowInstance& w, ControlInstance* focused) {
     const ControlLayout& l = *focused->layout;
     if (l.cls == ControlClass::EditBox && l.multiLine && l.input != InputMode::ReadOnly) return false;
     if (l.cls == ControlClass::Button && l.defaultButton && Usable(*focused)) {
-      detail::FireClicked(w, *focused);
+      FireClicked(w, *focused);
       return true;
     }
   }
@@ -53,7 +49,7 @@ bool OnEnter(WindowInstance& w, ControlInstance* focused) {
   }
   for (auto& c : w.controls) {
     if (c.layout->cls == ControlClass::Button && c.layout->defaultButton && c.hwnd && IsWindowEnabled(c.hwnd)) {
-      detail::FireClicked(w, c);
+      FireClicked(w, c);
       return true;
     }
   }
@@ -68,9 +64,9 @@ bool TranslateWindowKey(const MSG& msg) {
   const bool isKey = msg.message == WM_KEYDOWN ? (key == VK_RETURN || key == VK_ESCAPE || key == VK_TAB)
                                                : (key == '\r' || key == 0x1B || key == '\t');
   if (!isKey || !msg.hwnd) return false;
-  WindowInstance* w = detail::InstanceFromHwnd(GetAncestor(msg.hwnd, GA_ROOT));
+  WindowInstance* w = InstanceFromHwnd(GetAncestor(msg.hwnd, GA_ROOT));
   if (!w) return false;
-  ControlInstance* focused = detail::ControlFromHwnd(*w, msg.hwnd);
+  ControlInstance* focused = ControlFromHwnd(*w, msg.hwnd);
 
   const bool enter = key == VK_RETURN;  // '\r' == VK_RETURN
   const bool esc = key == VK_ESCAPE;    // 0x1B == VK_ESCAPE
@@ -91,4 +87,4 @@ bool TranslateWindowKey(const MSG& msg) {
   return true;
 }
 
-}  // namespace ui
+}  // namespace ui::detail

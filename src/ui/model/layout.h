@@ -2,19 +2,14 @@
 // native windows. One file per window under ui/layouts/ holds its table and its event bindings.
 #pragma once
 
-#include <cstdint>
 #include <span>
+
+#include "base/color.h"
 
 namespace ui {
 
 // A handler bound to an event: a plain procedure without arguments or result.
 using Handler = void (*)();
-
-// 0x00BBGGRR, red in the low byte. kDefaultColor stands for the system's button-face colour.
-using Color = std::uint32_t;
-inline constexpr Color kDefaultColor = 0xFF000000u;
-inline constexpr Color kBlack = 0x00000000u;
-inline constexpr Color kWhite = 0x00FFFFFFu;
 
 enum class ControlClass { EditBox, Label, GroupBox, Button, CheckBox, ComboBox, DriverBox, CommonDlg };
 

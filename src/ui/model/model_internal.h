@@ -1,5 +1,6 @@
-// What the model's own files share: the run-time record of each window and control, and lookups.
-// Everything here is used on the window thread only.
+// What the model's own files share: the run-time record of each window and control, look-ups, style
+// translation, the drawn lists, and carrying an access out on the window thread. Everything here but
+// Marshal is used on the window thread only.
 #pragma once
 
 #include <windows.h>
@@ -7,10 +8,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
-#include "core/handles.h"
+#include "base/handles.h"
 #include "ui/model/layout.h"
+#include "ui/model/threads.h"
 
 namespace ui::detail {
 
@@ -40,7 +43,13 @@ struct WindowInstance {
   std::vector<HWND> disabledWhileModal;
 };
 
-// The record of a window, made on first use; never freed while the process runs.
+// --- Records and look-ups (instances.cpp) ------------------------------------------------------------
+// Native control ids: 1000 plus the control's position in its layout.
+inline constexpr int kFirstControlId = 1000;
+
+// Every window record made so far, in the order of first use; never freed while the process runs.
+std::vector<std::unique_ptr<WindowInstance>>& Instances();
+// The record of a window, made on first use.
 WindowInstance& Instance(const WindowLayout& window);
 // The record of a loaded window; a fatal error when the window is not loaded.
 WindowInstance& LoadedInstance(const WindowLayout& window);
@@ -54,13 +63,34 @@ ControlInstance& Control(WindowInstance& window, const char* name, std::initiali
 // The same, for a control whose native window must exist (a fatal error otherwise).
 HWND NativeControl(const WindowLayout& window, const char* name, std::initializer_list<ControlClass> expected);
 ControlInstance* ControlFromHwnd(WindowInstance& window, HWND hwnd);
+ControlInstance* ControlById(WindowInstance& window, UINT id);
 
 [[noreturn]] void ProgrammingError(const char* what, const char* name);
 
+// --- Style translation (native_styles.cpp) -----------------------------------------------------------
+// The system's class, styles and creation height for a control of the layout.
+struct NativeClass {
+  const char* className;
+  DWORD style;
+  DWORD exStyle;
+  int height;
+};
+NativeClass NativeClassFor(const ControlLayout& control);
+DWORD WindowStyle(const WindowLayout& window, DWORD* exStyle);
+COLORREF NativeColor(Color color);
+UniqueGdiObject SolidBrush(Color color);
+
+// --- Lists the model draws (drawn_list.cpp) ----------------------------------------------------------
+void MeasureListItem(WindowInstance& window, MEASUREITEMSTRUCT& measure);
+void DrawListItem(WindowInstance& window, const DRAWITEMSTRUCT& draw);
+
+// --- Life cycle (windows.cpp) and the rest -----------------------------------------------------------
 // Runs the control's click handler, unless its window is closing.
 void FireClicked(WindowInstance& window, ControlInstance& control);
 void EnsureWindowThread();  // registers the window thread and its invoker window
-COLORREF NativeColor(Color color);
+// Applies a window's keyboard rules (Enter, Esc, Tab) to a message of the window thread about to be
+// dispatched; true when the message was used up.
+bool TranslateWindowKey(const MSG& msg);
 
 std::string WindowTextOf(HWND hwnd);
 
@@ -68,5 +98,23 @@ std::string WindowTextOf(HWND hwnd);
 void FillDriveList(HWND combo, DriveKinds kinds);
 // Shows the open-file dialog for a CommonDlg; true when a file was accepted.
 bool ShowOpenDialog(WindowInstance& window, ControlInstance& dialog);
+
+// Runs `access` on the window thread and gives its result: at once on the window thread, sent there
+// from a worker. An access refused because the calling worker has been ended gives `refused`.
+template <class F, class R>
+R Marshal(F&& access, R refused) {
+  R result = std::move(refused);
+  RunOnWindowThread([&] { result = access(); });
+  return result;
+}
+template <class F>
+auto Marshal(F&& access) {
+  using R = std::invoke_result_t<F&>;
+  if constexpr (std::is_void_v<R>) {
+    RunOnWindowThread(access);
+  } else {
+    return Marshal(access, R{});
+  }
+}
 
 }  // namespace ui::detail

@@ -3,47 +3,13 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "base/text.h"
 #include "ui/model/model.h"
 #include "ui/model/model_internal.h"
-#include "ui/model/threads.h"
 
 namespace ui {
 namespace detail {
-
-WindowInstance& LoadedInstance(const WindowLayout& window) {
-  WindowInstance& w = Instance(window);
-  if (w.state == WindowState::NotLoaded) Fatal("未载入欲访问窗口组件所在的窗口");
-  return w;
-}
-
-void ProgrammingError(const char* what, const char* name) {
-  Fatal(std::string("程序内部错误: ") + what + " " + (name ? name : ""));
-}
-
-ControlInstance& Control(WindowInstance& window, const char* name) {
-  for (auto& c : window.controls) {
-    if (std::strcmp(c.layout->name, name) == 0) return c;
-  }
-  ProgrammingError("no such control", name);
-}
-
-ControlInstance& Control(WindowInstance& window, const char* name, std::initializer_list<ControlClass> expected) {
-  ControlInstance& c = Control(window, name);
-  if (std::find(expected.begin(), expected.end(), c.layout->cls) == expected.end()) {
-    ProgrammingError("property not of this class", name);
-  }
-  return c;
-}
-
-HWND NativeControl(const WindowLayout& window, const char* name, std::initializer_list<ControlClass> expected) {
-  WindowInstance& w = LoadedInstance(window);
-  ControlInstance& c = Control(w, name, expected);
-  if (!w.hwnd || !c.hwnd) Fatal("指定窗口尚未载入");
-  return c.hwnd;
-}
 
 std::string WindowTextOf(HWND hwnd) {
   // Most texts fit a small buffer: one message then, which the search's read-back of every path it
@@ -73,23 +39,11 @@ using namespace detail;
 
 namespace {
 
-// A call from a worker is carried out on the window thread; a refused one reads as the default value.
-template <class R, class F>
-bool Marshalled(R& result, F&& f) {
-  if (OnWindowThread()) return false;
-  RunOnWindowThread([&] { result = f(); });
-  return true;
-}
-template <class F>
-bool MarshalledVoid(F&& f) {
-  if (OnWindowThread()) return false;
-  RunOnWindowThread([&] { f(); });
-  return true;
-}
-
 constexpr auto kAnyControl = {ControlClass::EditBox, ControlClass::Label,    ControlClass::GroupBox,
                               ControlClass::Button,  ControlClass::CheckBox, ControlClass::ComboBox,
                               ControlClass::DriverBox, ControlClass::CommonDlg};
+constexpr auto kCaptioned = {ControlClass::Label, ControlClass::Button, ControlClass::CheckBox,
+                             ControlClass::GroupBox};
 constexpr auto kLists = {ControlClass::ComboBox, ControlClass::DriverBox};
 
 int ItemCountOf(HWND combo) {
@@ -102,7 +56,8 @@ Text ItemTextOf(HWND combo, int position) {
   const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
   if (length == CB_ERR || length <= 0) return {};
   std::string text(static_cast<size_t>(length) + 1, '\0');
-  const LRESULT n = SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
+  const LRESULT n =
+      SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
   text.resize(n == CB_ERR ? 0 : static_cast<size_t>(n));
   return text;
 }
@@ -112,166 +67,164 @@ void Redraw(HWND hwnd) {
   UpdateWindow(hwnd);
 }
 
+// The record of a CommonDlg of a loaded window.
+ControlInstance& DialogControl(const WindowLayout& window, const char* control) {
+  WindowInstance& w = LoadedInstance(window);
+  ControlInstance& c = Control(w, control, {ControlClass::CommonDlg});
+  if (!w.hwnd) Fatal("指定窗口尚未载入");
+  return c;
+}
+
 }  // namespace
 
+// Every property is carried out on the window thread (Marshal): a worker's call is sent there.
+
 bool Visible(const WindowLayout& window, const char* control) {
-  bool r = false;
-  if (Marshalled(r, [&] { return Visible(window, control); })) return r;
-  ControlInstance& c = Control(LoadedInstance(window), control, kAnyControl);
-  return c.hwnd && (GetWindowLongA(c.hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+  return Marshal([&] {
+    ControlInstance& c = Control(LoadedInstance(window), control, kAnyControl);
+    return c.hwnd && (GetWindowLongA(c.hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+  });
 }
 
 void SetVisible(const WindowLayout& window, const char* control, bool visible) {
-  if (MarshalledVoid([&] { SetVisible(window, control, visible); })) return;
-  ControlInstance& c = Control(LoadedInstance(window), control, kAnyControl);
-  if (c.hwnd) ShowWindow(c.hwnd, visible ? SW_SHOWNA : SW_HIDE);
+  Marshal([&] {
+    ControlInstance& c = Control(LoadedInstance(window), control, kAnyControl);
+    if (c.hwnd) ShowWindow(c.hwnd, visible ? SW_SHOWNA : SW_HIDE);
+  });
 }
 
 bool Disabled(const WindowLayout& window, const char* control) {
-  bool r = false;
-  if (Marshalled(r, [&] { return Disabled(window, control); })) return r;
-  ControlInstance& c = Control(LoadedInstance(window), control, kAnyControl);
-  return c.hwnd ? !IsWindowEnabled(c.hwnd) : c.disabled;
+  return Marshal([&] {
+    ControlInstance& c = Control(LoadedInstance(window), control, kAnyControl);
+    return c.hwnd ? !IsWindowEnabled(c.hwnd) : c.disabled;
+  });
 }
 
 void SetDisabled(const WindowLayout& window, const char* control, bool disabled) {
-  if (MarshalledVoid([&] { SetDisabled(window, control, disabled); })) return;
-  ControlInstance& c = Control(LoadedInstance(window), control, kAnyControl);
-  if (c.hwnd) {
-    EnableWindow(c.hwnd, disabled ? FALSE : TRUE);
-  } else {
-    c.disabled = disabled;
-  }
+  Marshal([&] {
+    ControlInstance& c = Control(LoadedInstance(window), control, kAnyControl);
+    if (c.hwnd) {
+      EnableWindow(c.hwnd, disabled ? FALSE : TRUE);
+    } else {
+      c.disabled = disabled;
+    }
+  });
 }
 
 Text Content(const WindowLayout& window, const char* control) {
-  Text r;
-  if (Marshalled(r, [&] { return Content(window, control); })) return r;
-  return WindowTextOf(NativeControl(window, control, {ControlClass::EditBox}));
+  return Marshal([&] { return WindowTextOf(NativeControl(window, control, {ControlClass::EditBox})); });
 }
 
 void SetContent(const WindowLayout& window, const char* control, std::string_view text) {
-  if (MarshalledVoid([&] { SetContent(window, control, text); })) return;
-  HWND edit = NativeControl(window, control, {ControlClass::EditBox});
-  const std::string copy(text);
-  SetWindowTextA(edit, copy.c_str());
+  Marshal([&] {
+    const std::string copy(text);
+    SetWindowTextA(NativeControl(window, control, {ControlClass::EditBox}), copy.c_str());
+  });
 }
 
 Text Caption(const WindowLayout& window, const char* control) {
-  Text r;
-  if (Marshalled(r, [&] { return Caption(window, control); })) return r;
-  return WindowTextOf(
-      NativeControl(window, control, {ControlClass::Label, ControlClass::Button, ControlClass::CheckBox, ControlClass::GroupBox}));
+  return Marshal([&] { return WindowTextOf(NativeControl(window, control, kCaptioned)); });
 }
 
 void SetCaption(const WindowLayout& window, const char* control, std::string_view text) {
-  if (MarshalledVoid([&] { SetCaption(window, control, text); })) return;
-  HWND hwnd = NativeControl(window, control,
-                            {ControlClass::Label, ControlClass::Button, ControlClass::CheckBox, ControlClass::GroupBox});
-  const std::string copy(text);
-  SetWindowTextA(hwnd, copy.c_str());
-  Redraw(hwnd);
+  Marshal([&] {
+    HWND hwnd = NativeControl(window, control, kCaptioned);
+    const std::string copy(text);
+    SetWindowTextA(hwnd, copy.c_str());
+    Redraw(hwnd);
+  });
 }
 
 Color TextColor(const WindowLayout& window, const char* control) {
-  Color r = 0;
-  if (Marshalled(r, [&] { return TextColor(window, control); })) return r;
-  NativeControl(window, control, {ControlClass::Label});
-  return Control(LoadedInstance(window), control).textColor;
+  return Marshal([&] {
+    NativeControl(window, control, {ControlClass::Label});
+    return Control(LoadedInstance(window), control).textColor;
+  });
 }
 
 void SetTextColor(const WindowLayout& window, const char* control, Color color) {
-  if (MarshalledVoid([&] { SetTextColor(window, control, color); })) return;
-  HWND hwnd = NativeControl(window, control, {ControlClass::Label});
-  Control(LoadedInstance(window), control).textColor = color;
-  Redraw(hwnd);
+  Marshal([&] {
+    HWND hwnd = NativeControl(window, control, {ControlClass::Label});
+    Control(LoadedInstance(window), control).textColor = color;
+    Redraw(hwnd);
+  });
 }
 
 bool Checked(const WindowLayout& window, const char* control) {
-  bool r = false;
-  if (Marshalled(r, [&] { return Checked(window, control); })) return r;
-  HWND box = NativeControl(window, control, {ControlClass::CheckBox});
-  return SendMessageA(box, BM_GETCHECK, 0, 0) == BST_CHECKED;
+  return Marshal([&] {
+    return SendMessageA(NativeControl(window, control, {ControlClass::CheckBox}), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  });
 }
 
 void SetChecked(const WindowLayout& window, const char* control, bool checked) {
-  if (MarshalledVoid([&] { SetChecked(window, control, checked); })) return;
-  HWND box = NativeControl(window, control, {ControlClass::CheckBox});
-  SendMessageA(box, BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  Marshal([&] {
+    SendMessageA(NativeControl(window, control, {ControlClass::CheckBox}), BM_SETCHECK,
+                 checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  });
 }
 
 int CurrentSelection(const WindowLayout& window, const char* control) {
-  int r = -1;
-  if (Marshalled(r, [&] { return CurrentSelection(window, control); })) return r;
-  const LRESULT sel = SendMessageA(NativeControl(window, control, kLists), CB_GETCURSEL, 0, 0);
-  return sel == CB_ERR ? -1 : static_cast<int>(sel);
+  return Marshal(
+      [&] {
+        const LRESULT sel = SendMessageA(NativeControl(window, control, kLists), CB_GETCURSEL, 0, 0);
+        return sel == CB_ERR ? -1 : static_cast<int>(sel);
+      },
+      -1);
 }
 
 void SetCurrentSelection(const WindowLayout& window, const char* control, int index) {
-  if (MarshalledVoid([&] { SetCurrentSelection(window, control, index); })) return;
-  HWND combo = NativeControl(window, control, kLists);
-  const int selected = std::min(index, ItemCountOf(combo) - 1);
-  SendMessageA(combo, CB_SETCURSEL, selected < 0 ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(selected), 0);
+  Marshal([&] {
+    HWND combo = NativeControl(window, control, kLists);
+    const int selected = std::min(index, ItemCountOf(combo) - 1);
+    SendMessageA(combo, CB_SETCURSEL, selected < 0 ? static_cast<WPARAM>(-1) : static_cast<WPARAM>(selected), 0);
+  });
 }
 
 int InsertItem(const WindowLayout& window, const char* control, int position, std::string_view text, int value) {
-  int r = -1;
-  if (Marshalled(r, [&] { return InsertItem(window, control, position, text, value); })) return r;
-  HWND combo = NativeControl(window, control, kLists);
-  if (position < 0) return -1;
-  const std::string copy(text);
-  const int at = std::min(position, ItemCountOf(combo));
-  const LRESULT inserted =
-      SendMessageA(combo, CB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(copy.c_str()));
-  if (inserted == CB_ERR || inserted == CB_ERRSPACE) return -1;
-  SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(inserted), static_cast<LPARAM>(value));
-  return static_cast<int>(inserted);
+  return Marshal(
+      [&] {
+        HWND combo = NativeControl(window, control, kLists);
+        if (position < 0) return -1;
+        const std::string copy(text);
+        const int at = std::min(position, ItemCountOf(combo));
+        const LRESULT inserted =
+            SendMessageA(combo, CB_INSERTSTRING, static_cast<WPARAM>(at), reinterpret_cast<LPARAM>(copy.c_str()));
+        if (inserted == CB_ERR || inserted == CB_ERRSPACE) return -1;
+        SendMessageA(combo, CB_SETITEMDATA, static_cast<WPARAM>(inserted), static_cast<LPARAM>(value));
+        return static_cast<int>(inserted);
+      },
+      -1);
 }
 
 Text ItemText(const WindowLayout& window, const char* control, int position) {
-  Text r;
-  if (Marshalled(r, [&] { return ItemText(window, control, position); })) return r;
-  return ItemTextOf(NativeControl(window, control, kLists), position);
+  return Marshal([&] { return ItemTextOf(NativeControl(window, control, kLists), position); });
 }
 
 int ItemCount(const WindowLayout& window, const char* control) {
-  int r = 0;
-  if (Marshalled(r, [&] { return ItemCount(window, control); })) return r;
-  return ItemCountOf(NativeControl(window, control, kLists));
+  return Marshal([&] { return ItemCountOf(NativeControl(window, control, kLists)); });
 }
 
 Text CurrentDrive(const WindowLayout& window, const char* control) {
-  Text r;
-  if (Marshalled(r, [&] { return CurrentDrive(window, control); })) return r;
-  HWND combo = NativeControl(window, control, {ControlClass::DriverBox});
-  const LRESULT sel = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-  std::string text = sel == CB_ERR ? std::string() : ItemTextOf(combo, static_cast<int>(sel));
-  if (text.empty()) {
-    char current[MAX_PATH * 4] = {};
-    GetCurrentDirectoryA(sizeof current, current);
-    text = current;
-  }
-  const char letter = cp936::UpperAscii(text.empty() ? '\0' : text[0]);
-  if (letter < 'A' || letter > 'Z') return {};
-  return Text(1, letter);
+  return Marshal([&] {
+    HWND combo = NativeControl(window, control, {ControlClass::DriverBox});
+    const LRESULT sel = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    std::string text = sel == CB_ERR ? std::string() : ItemTextOf(combo, static_cast<int>(sel));
+    if (text.empty()) {
+      char current[MAX_PATH * 4] = {};
+      GetCurrentDirectoryA(sizeof current, current);
+      text = current;
+    }
+    const char letter = cp936::UpperAscii(text.empty() ? '\0' : text[0]);
+    return letter >= 'A' && letter <= 'Z' ? Text(1, letter) : Text();
+  });
 }
 
 Text FileName(const WindowLayout& window, const char* control) {
-  Text r;
-  if (Marshalled(r, [&] { return FileName(window, control); })) return r;
-  WindowInstance& w = LoadedInstance(window);
-  ControlInstance& c = Control(w, control, {ControlClass::CommonDlg});
-  if (!w.hwnd) Fatal("指定窗口尚未载入");
-  return c.fileName;
+  return Marshal([&] { return DialogControl(window, control).fileName; });
 }
 
 bool Open(const WindowLayout& window, const char* control) {
-  bool r = false;
-  if (Marshalled(r, [&] { return Open(window, control); })) return r;
-  WindowInstance& w = LoadedInstance(window);
-  ControlInstance& c = Control(w, control, {ControlClass::CommonDlg});
-  if (!w.hwnd) Fatal("指定窗口尚未载入");
-  return ShowOpenDialog(w, c);
+  return Marshal([&] { return ShowOpenDialog(LoadedInstance(window), DialogControl(window, control)); });
 }
 
 }  // namespace ui

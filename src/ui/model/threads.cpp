@@ -46,7 +46,7 @@ std::vector<std::shared_ptr<WorkerState>>& Workers() {
   return workers;
 }
 
-LRESULT CALLBACK InvokerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK InvokerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
   if (msg == kInvokeMessage) {
     auto* invocation = reinterpret_cast<Invocation*>(lp);
     if (invocation->worker && invocation->worker->abandoned.load()) {
@@ -59,7 +59,7 @@ LRESULT CALLBACK InvokerProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-DWORD WINAPI WorkerEntry(void* p) {
+DWORD WINAPI WorkerEntry(void* p) noexcept {
   std::unique_ptr<StartBlock> block(static_cast<StartBlock*>(p));
   std::shared_ptr<WorkerState> state = block->state;
   t_worker = state.get();
@@ -169,14 +169,17 @@ void EndWorker(HANDLE thread) {
         quitCode = msg.wParam;
         continue;
       }
-      if (!TranslateWindowKey(msg)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
+      DispatchWindowMessage(msg);
     }
   }
   PruneEndedWorkers();
   if (quit) PostQuitMessage(static_cast<int>(quitCode));
+}
+
+void DispatchWindowMessage(const MSG& msg) {
+  if (detail::TranslateWindowKey(msg)) return;
+  TranslateMessage(&msg);
+  DispatchMessageA(&msg);
 }
 
 void ProcessPendingMessages() {
@@ -185,7 +188,9 @@ void ProcessPendingMessages() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE) && msg.message != WM_QUIT) {
     if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) break;
-    if (!windowThread || !TranslateWindowKey(msg)) {
+    if (windowThread) {
+      DispatchWindowMessage(msg);
+    } else {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);
     }
@@ -194,12 +199,7 @@ void ProcessPendingMessages() {
 
 int RunMessageLoop() {
   MSG msg{};
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    if (!TranslateWindowKey(msg)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchWindowMessage(msg);
   return static_cast<int>(msg.wParam);
 }
 

@@ -50,8 +50,8 @@ void EndWorker(HANDLE thread);
 // Handles the window messages queued for the calling thread, stopping at a quit message.
 void ProcessPendingMessages();
 
-// Applies a window's keyboard rules (Enter, Esc, Tab) to a message about to be dispatched; true when
-// the message was used up. Every message loop of the window thread calls it.
-bool TranslateWindowKey(const MSG& msg);
+// Dispatches a message of the window thread as every one of its loops does: the windows' keyboard
+// rules (Enter, Esc, Tab) first, then the system's translation and the window procedure.
+void DispatchWindowMessage(const MSG& msg);
 
 }  // namespace ui

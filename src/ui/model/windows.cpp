@@ -4,28 +4,19 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "ui/model/model.h"
 #include "ui/model/model_internal.h"
-#include "ui/model/threads.h"
 
 namespace ui {
 namespace detail {
 namespace {
 
 constexpr char kWindowClass[] = "LauncherWindow";
-constexpr int kFirstControlId = 1000;
-
-std::vector<std::unique_ptr<WindowInstance>>& Instances() {
-  static std::vector<std::unique_ptr<WindowInstance>> instances;
-  return instances;
-}
 
 // Set while a closing window is destroyed only to be built anew: that is no reason to end the loop.
 bool g_reloading = false;
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept;
 
 void RegisterWindowClass() {
   static bool registered = false;
@@ -40,100 +31,6 @@ void RegisterWindowClass() {
   wc.lpszClassName = kWindowClass;
   RegisterClassExA(&wc);
   registered = true;
-}
-
-UniqueGdiObject SolidBrush(Color color) { return UniqueGdiObject(CreateSolidBrush(NativeColor(color))); }
-
-DWORD WindowStyle(const WindowLayout& w, DWORD* exStyle) {
-  DWORD style = 0;
-  *exStyle = 0;
-  switch (w.border) {
-    case WindowBorder::None: style = WS_POPUP; break;
-    case WindowBorder::Resizable: style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME; break;
-    case WindowBorder::Fixed: style = WS_OVERLAPPED | WS_CAPTION; break;
-    case WindowBorder::NarrowResizable:
-      style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
-      *exStyle |= WS_EX_TOOLWINDOW;
-      break;
-    case WindowBorder::NarrowFixed:
-      style = WS_OVERLAPPED | WS_CAPTION;
-      *exStyle |= WS_EX_TOOLWINDOW;
-      break;
-    case WindowBorder::SunkenResizable:
-      style = WS_OVERLAPPED | WS_CAPTION | WS_THICKFRAME;
-      *exStyle |= WS_EX_CLIENTEDGE;
-      break;
-    case WindowBorder::SunkenFixed:
-      style = WS_OVERLAPPED | WS_CAPTION;
-      *exStyle |= WS_EX_CLIENTEDGE;
-      break;
-  }
-  if (w.controlBox && (style & WS_CAPTION)) style |= WS_SYSMENU;
-  if (w.minimizeButton) style |= WS_MINIMIZEBOX;
-  if (w.maximizeButton) style |= WS_MAXIMIZEBOX;
-  if (w.alwaysOnTop) *exStyle |= WS_EX_TOPMOST;
-  if (!w.showInTaskbar) *exStyle |= WS_EX_TOOLWINDOW;
-  return style;
-}
-
-DWORD FrameExStyle(FrameStyle frame) {
-  switch (frame) {
-    case FrameStyle::Sunken: return WS_EX_CLIENTEDGE;
-    case FrameStyle::Raised: return WS_EX_DLGMODALFRAME;
-    case FrameStyle::ShallowSunken: return WS_EX_STATICEDGE;
-    case FrameStyle::Framed: return WS_EX_DLGMODALFRAME | WS_EX_CLIENTEDGE;
-    default: return 0;
-  }
-}
-
-struct NativeClass {
-  const char* className;
-  DWORD style;
-  DWORD exStyle;
-  int height;
-};
-
-NativeClass NativeClassFor(const ControlLayout& c) {
-  const DWORD hAlignStatic = c.hAlign == HAlign::Center ? SS_CENTER : c.hAlign == HAlign::Right ? SS_RIGHT : SS_LEFT;
-  const DWORD hAlignButton = c.hAlign == HAlign::Center ? BS_CENTER : c.hAlign == HAlign::Right ? BS_RIGHT : BS_LEFT;
-  const DWORD vAlignButton = c.vAlign == VAlign::Top ? BS_TOP : c.vAlign == VAlign::Bottom ? BS_BOTTOM : BS_VCENTER;
-  const int listHeight = c.dropHeight > 0 ? c.dropHeight : c.height;
-  const DWORD comboType = c.comboType == ComboType::Simple     ? CBS_SIMPLE
-                          : c.comboType == ComboType::DropDown ? (CBS_DROPDOWN | CBS_AUTOHSCROLL)
-                                                               : CBS_DROPDOWNLIST;
-  switch (c.cls) {
-    case ControlClass::Label: {
-      DWORD style = SS_NOPREFIX | hAlignStatic;
-      // One line centred vertically; a left-aligned line that does not wrap is cut, not wrapped.
-      if (!c.wordWrap && c.vAlign == VAlign::Center) style |= SS_CENTERIMAGE;
-      if (!c.wordWrap && c.hAlign == HAlign::Left) style = (style & ~SS_LEFT) | SS_LEFTNOWORDWRAP;
-      return {"STATIC", style, FrameExStyle(c.border), c.height};
-    }
-    case ControlClass::EditBox: {
-      DWORD style = ES_LEFT;
-      if (c.multiLine) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN;
-      if (c.autoHScroll) style |= ES_AUTOHSCROLL;
-      if (c.scrollBars) style |= c.multiLine ? (WS_VSCROLL | WS_HSCROLL) : 0;
-      if (c.input == InputMode::ReadOnly) style |= ES_READONLY;
-      if (c.input == InputMode::Password) style |= ES_PASSWORD;
-      const DWORD border = c.border == FrameStyle::SingleLine ? WS_BORDER : 0;
-      return {"EDIT", style | border, FrameExStyle(c.border), c.height};
-    }
-    case ControlClass::GroupBox: return {"BUTTON", BS_GROUPBOX | hAlignButton, 0, c.height};
-    case ControlClass::Button:
-      return {"BUTTON", (c.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | hAlignButton | vAlignButton, 0,
-              c.height};
-    case ControlClass::CheckBox: return {"BUTTON", BS_AUTOCHECKBOX | hAlignButton | BS_VCENTER, 0, c.height};
-    case ControlClass::ComboBox: {
-      // Rows of another height than the system's need a list that the model draws itself: not every
-      // system lets a plain list change its row height.
-      const DWORD ownerDraw = c.rowSpacing != 0 ? (CBS_OWNERDRAWFIXED | CBS_HASSTRINGS) : 0u;
-      return {"COMBOBOX", comboType | WS_VSCROLL | ownerDraw | (c.sorted ? CBS_SORT : 0u), 0, listHeight};
-    }
-    case ControlClass::DriverBox: return {"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL, 0, listHeight};
-    case ControlClass::CommonDlg: break;
-  }
-  return {nullptr, 0, 0, 0};
 }
 
 // Containers place their children: a control listed by a GroupBox sits at the group's position plus its own.
@@ -190,73 +87,6 @@ bool CreateControl(WindowInstance& w, ControlInstance& c, int id) {
       break;
   }
   return true;
-}
-
-// The row height of a plain drop-down list in the default GUI font, measured once.
-struct ListMetrics {
-  int row = 0;
-};
-const ListMetrics& SystemListMetrics() {
-  static const ListMetrics metrics = [] {
-    ListMetrics m;
-    HWND probe = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!probe) return m;
-    SendMessageA(probe, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-    m.row = static_cast<int>(SendMessageA(probe, CB_GETITEMHEIGHT, 0, 0));
-    DestroyWindow(probe);
-    return m;
-  }();
-  return metrics;
-}
-
-ControlInstance* ControlById(WindowInstance& w, UINT id) {
-  const size_t index = id - kFirstControlId;
-  return id >= kFirstControlId && index < w.controls.size() ? &w.controls[index] : nullptr;
-}
-
-void MeasureListItem(WindowInstance& w, MEASUREITEMSTRUCT& measure) {
-  ControlInstance* c = ControlById(w, measure.CtlID);
-  if (!c || measure.CtlType != ODT_COMBOBOX) return;
-  const ListMetrics& m = SystemListMetrics();
-  if (measure.itemID != static_cast<UINT>(-1) && m.row > 0) {
-    measure.itemHeight = static_cast<UINT>(m.row + c->layout->rowSpacing);
-  }
-}
-
-void DrawListItem(WindowInstance& w, const DRAWITEMSTRUCT& draw) {
-  ControlInstance* c = ControlById(w, draw.CtlID);
-  if (!c || draw.CtlType != ODT_COMBOBOX) return;
-  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
-  const bool disabled = (draw.itemState & ODS_DISABLED) != 0;
-  RECT rc = draw.rcItem;
-  if (selected) {
-    FillRect(draw.hDC, &rc, GetSysColorBrush(COLOR_HIGHLIGHT));
-  } else {
-    FillRect(draw.hDC, &rc, static_cast<HBRUSH>(c->backBrush.get()));
-  }
-  if (draw.itemID != static_cast<UINT>(-1)) {
-    std::string text;
-    const LRESULT length = SendMessageA(draw.hwndItem, CB_GETLBTEXTLEN, draw.itemID, 0);
-    if (length > 0) {
-      text.assign(static_cast<size_t>(length) + 1, '\0');
-      const LRESULT n = SendMessageA(draw.hwndItem, CB_GETLBTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.data()));
-      text.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    }
-    const COLORREF color = disabled ? GetSysColor(COLOR_GRAYTEXT)
-                           : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
-                                      : NativeColor(c->textColor);
-    ::SetTextColor(draw.hDC, color);
-    SetBkMode(draw.hDC, TRANSPARENT);
-    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(draw.hwndItem, WM_GETFONT, 0, 0));
-    HGDIOBJ previous = font ? SelectObject(draw.hDC, font) : nullptr;
-    RECT textRect = rc;
-    textRect.left += 2;
-    DrawTextA(draw.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-    if (previous) SelectObject(draw.hDC, previous);
-  }
-  if ((draw.itemState & ODS_FOCUS) && !(draw.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(draw.hDC, &rc);
 }
 
 void SetIcons(WindowInstance& w) {
@@ -329,7 +159,7 @@ LRESULT OnCtlColor(WindowInstance& w, UINT msg, HDC dc, HWND child) {
   return reinterpret_cast<LRESULT>(c->backBrush.get());
 }
 
-LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept {
   if (msg == WM_NCCREATE) {
     auto* create = reinterpret_cast<CREATESTRUCTA*>(lp);
     SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
@@ -387,71 +217,7 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcA(hwnd, msg, wp, lp);
 }
 
-}  // namespace
-
-WindowInstance& Instance(const WindowLayout& window) {
-  for (auto& w : Instances()) {
-    if (w->layout == &window) return *w;
-  }
-  auto w = std::make_unique<WindowInstance>();
-  w->layout = &window;
-  Instances().push_back(std::move(w));
-  return *Instances().back();
-}
-
-WindowInstance* InstanceFromHwnd(HWND hwnd) {
-  if (!hwnd) return nullptr;
-  for (auto& w : Instances()) {
-    if (w->hwnd == hwnd && w->state != WindowState::NotLoaded) return w.get();
-  }
-  return nullptr;
-}
-
-bool AnyWindowLoaded() {
-  for (auto& w : Instances()) {
-    if (w->state != WindowState::NotLoaded) return true;
-  }
-  return false;
-}
-
-ControlInstance* ControlFromHwnd(WindowInstance& window, HWND hwnd) {
-  // A combo box's own edit or list reports as the combo box.
-  for (int depth = 0; hwnd && depth < 3; ++depth, hwnd = GetParent(hwnd)) {
-    for (auto& c : window.controls) {
-      if (c.hwnd && c.hwnd == hwnd) return &c;
-    }
-  }
-  return nullptr;
-}
-
-COLORREF NativeColor(Color color) {
-  return color == kDefaultColor ? GetSysColor(COLOR_BTNFACE) : static_cast<COLORREF>(color & 0x00FFFFFFu);
-}
-
-void FireClicked(WindowInstance& window, ControlInstance& control) {
-  // A closing window may still be on screen while its closing handler waits for work to end; what is
-  // clicked there meanwhile would start work on a window about to go.
-  if (window.state == WindowState::Closing) return;
-  if (control.layout->clicked) control.layout->clicked();
-}
-
-}  // namespace detail
-
-using namespace detail;
-
-int ControlId(const WindowLayout& window, const char* control) {
-  for (size_t i = 0; i < window.controls.size(); ++i) {
-    if (std::strcmp(window.controls[i].name, control) == 0) return kFirstControlId + static_cast<int>(i);
-  }
-  return -1;
-}
-
-bool Load(const WindowLayout& window, const WindowLayout* parent, bool modal) {
-  if (!OnWindowThread()) {
-    bool result = false;
-    RunOnWindowThread([&] { result = Load(window, parent, modal); });
-    return result;
-  }
+bool LoadNow(const WindowLayout& window, const WindowLayout* parent, bool modal) {
   EnsureWindowThread();
   RegisterWindowClass();
   WindowInstance& w = Instance(window);
@@ -537,47 +303,50 @@ bool Load(const WindowLayout& window, const WindowLayout* parent, bool modal) {
   return true;
 }
 
+}  // namespace
+
+void FireClicked(WindowInstance& window, ControlInstance& control) {
+  // A closing window may still be on screen while its closing handler waits for work to end; what is
+  // clicked there meanwhile would start work on a window about to go.
+  if (window.state == WindowState::Closing) return;
+  if (control.layout->clicked) control.layout->clicked();
+}
+
+}  // namespace detail
+
+using namespace detail;
+
+bool Load(const WindowLayout& window, const WindowLayout* parent, bool modal) {
+  return Marshal([&] { return LoadNow(window, parent, modal); });
+}
+
 void Destroy(const WindowLayout& window) {
-  if (!OnWindowThread()) {
-    RunOnWindowThread([&] { Destroy(window); });
-    return;
-  }
-  WindowInstance& w = LoadedInstance(window);
-  w.state = WindowState::Closing;
-  PostMessageA(w.hwnd, WM_CLOSE, 0, 0);
+  Marshal([&] {
+    WindowInstance& w = LoadedInstance(window);
+    w.state = WindowState::Closing;
+    PostMessageA(w.hwnd, WM_CLOSE, 0, 0);
+  });
 }
 
 bool IsLoaded(const WindowLayout& window) {
-  if (!OnWindowThread()) {
-    bool result = false;
-    RunOnWindowThread([&] { result = IsLoaded(window); });
-    return result;
-  }
-  return Instance(window).state != WindowState::NotLoaded;
+  return Marshal([&] { return Instance(window).state != WindowState::NotLoaded; });
 }
 
 bool Visible(const WindowLayout& window) {
-  if (!OnWindowThread()) {
-    bool result = false;
-    RunOnWindowThread([&] { result = Visible(window); });
-    return result;
-  }
-  return IsWindowVisible(LoadedInstance(window).hwnd) != FALSE;
+  return Marshal([&] { return IsWindowVisible(LoadedInstance(window).hwnd) != FALSE; });
 }
 
 void SetVisible(const WindowLayout& window, bool visible) {
-  if (!OnWindowThread()) {
-    RunOnWindowThread([&] { SetVisible(window, visible); });
-    return;
-  }
-  WindowInstance& w = LoadedInstance(window);
-  if (visible) {
-    ShowWindow(w.hwnd, IsIconic(w.hwnd) ? SW_RESTORE : SW_SHOW);
-    SetForegroundWindow(w.hwnd);
-    SetActiveWindow(w.hwnd);
-  } else {
-    ShowWindow(w.hwnd, SW_HIDE);
-  }
+  Marshal([&] {
+    WindowInstance& w = LoadedInstance(window);
+    if (visible) {
+      ShowWindow(w.hwnd, IsIconic(w.hwnd) ? SW_RESTORE : SW_SHOW);
+      SetForegroundWindow(w.hwnd);
+      SetActiveWindow(w.hwnd);
+    } else {
+      ShowWindow(w.hwnd, SW_HIDE);
+    }
+  });
 }
 
 }  // namespace ui

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "core/handles.h"
+#include "base/handles.h"
 #include "system/log_off.h"
 
 namespace {

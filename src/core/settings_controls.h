@@ -1,0 +1,11 @@
+// The one map between LaunchSettings and the controls of MainWindow that show them.
+#pragma once
+
+#include "core/settings_file.h"
+
+// The seven settings as MainWindow's controls hold them now.
+LaunchSettings SettingsFromControls();
+
+// Puts every setting into its control: the path into 编辑框1, each index into its list, each flag into
+// its check box.
+void ApplySettingsToControls(const LaunchSettings& settings);

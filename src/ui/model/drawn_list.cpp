@@ -1,0 +1,76 @@
+// Drop-down lists whose rows the model draws itself: rows of another height than the system's need
+// it, since not every system lets a plain list change its row height.
+#include <windows.h>
+
+#include <string>
+
+#include "ui/model/model_internal.h"
+
+namespace ui::detail {
+namespace {
+
+// The row height of a plain drop-down list in the default GUI font, measured once.
+struct ListMetrics {
+  int row = 0;
+};
+const ListMetrics& SystemListMetrics() {
+  static const ListMetrics metrics = [] {
+    ListMetrics m;
+    HWND probe = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, nullptr,
+                                 nullptr, GetModuleHandleA(nullptr), nullptr);
+    if (!probe) return m;
+    SendMessageA(probe, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    m.row = static_cast<int>(SendMessageA(probe, CB_GETITEMHEIGHT, 0, 0));
+    DestroyWindow(probe);
+    return m;
+  }();
+  return metrics;
+}
+
+}  // namespace
+
+void MeasureListItem(WindowInstance& w, MEASUREITEMSTRUCT& measure) {
+  ControlInstance* c = ControlById(w, measure.CtlID);
+  if (!c || measure.CtlType != ODT_COMBOBOX) return;
+  const ListMetrics& m = SystemListMetrics();
+  if (measure.itemID != static_cast<UINT>(-1) && m.row > 0) {
+    measure.itemHeight = static_cast<UINT>(m.row + c->layout->rowSpacing);
+  }
+}
+
+void DrawListItem(WindowInstance& w, const DRAWITEMSTRUCT& draw) {
+  ControlInstance* c = ControlById(w, draw.CtlID);
+  if (!c || draw.CtlType != ODT_COMBOBOX) return;
+  const bool selected = (draw.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (draw.itemState & ODS_DISABLED) != 0;
+  RECT rc = draw.rcItem;
+  if (selected) {
+    FillRect(draw.hDC, &rc, GetSysColorBrush(COLOR_HIGHLIGHT));
+  } else {
+    FillRect(draw.hDC, &rc, static_cast<HBRUSH>(c->backBrush.get()));
+  }
+  if (draw.itemID != static_cast<UINT>(-1)) {
+    std::string text;
+    const LRESULT length = SendMessageA(draw.hwndItem, CB_GETLBTEXTLEN, draw.itemID, 0);
+    if (length > 0) {
+      text.assign(static_cast<size_t>(length) + 1, '\0');
+      const LRESULT n = SendMessageA(draw.hwndItem, CB_GETLBTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.data()));
+      text.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    }
+    const COLORREF color = disabled ? GetSysColor(COLOR_GRAYTEXT)
+                           : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
+                                      : NativeColor(c->textColor);
+    ::SetTextColor(draw.hDC, color);
+    SetBkMode(draw.hDC, TRANSPARENT);
+    HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(draw.hwndItem, WM_GETFONT, 0, 0));
+    HGDIOBJ previous = font ? SelectObject(draw.hDC, font) : nullptr;
+    RECT textRect = rc;
+    textRect.left += 2;
+    DrawTextA(draw.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
+              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+    if (previous) SelectObject(draw.hDC, previous);
+  }
+  if ((draw.itemState & ODS_FOCUS) && !(draw.itemState & ODS_NOFOCUSRECT)) DrawFocusRect(draw.hDC, &rc);
+}
+
+}  // namespace ui::detail
