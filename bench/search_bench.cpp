@@ -47,7 +47,7 @@ struct WalkJob {
   long entries;
 };
 
-DWORD WINAPI WalkShowing(void* p) {
+DWORD WINAPI WalkShowing(void* p) noexcept {
   auto* job = static_cast<WalkJob*>(p);
   auto show = [&](const std::string& path) {
     SendMessageA(job->edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()));

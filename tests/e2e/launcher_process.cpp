@@ -47,28 +47,9 @@ LauncherProcess::~LauncherProcess() {
   }
 }
 
-namespace {
-struct WindowSearch {
-  DWORD pid;
-  const char* title;
-  HWND found;
-};
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<WindowSearch*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid == search->pid && IsWindowVisible(hwnd) && WindowText(hwnd) == search->title) {
-    search->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-}  // namespace
-
 HWND LauncherProcess::FindWindowByTitle(const char* title) const {
-  WindowSearch search{pid_, title, nullptr};
-  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return FindFirstWindow(
+      [&](HWND hwnd) { return ProcessOf(hwnd) == pid_ && IsWindowVisible(hwnd) && WindowText(hwnd) == title; });
 }
 
 HWND LauncherProcess::WaitForWindow(const char* title, DWORD timeoutMs) const {

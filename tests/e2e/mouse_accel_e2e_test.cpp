@@ -9,6 +9,7 @@
 #include <string>
 
 #include "launcher_process.h"
+#include "scratch_registry.h"
 #include "system/curves.h"
 #include "ui/layouts/main_window.h"
 
@@ -20,34 +21,14 @@ constexpr const char* kMouseKey = "Control Panel\\Mouse";
 constexpr const char* kCurveX = "SmoothMouseXCurve";
 constexpr const char* kCurveY = "SmoothMouseYCurve";
 
-// A value of the prefix's user as stored: its type and bytes, REG_NONE when absent.
-struct Stored {
-  DWORD type = REG_NONE;
-  std::string bytes;
-};
+using test::Bytes;
+using Stored = test::RegistryValue;
 
-Stored Read(const char* key, const char* name) {
-  Stored value;
-  DWORD size = 0;
-  if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &value.type, nullptr, &size) != ERROR_SUCCESS) return {};
-  value.bytes.resize(size);
-  if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_ANY, &value.type, value.bytes.data(), &size) != ERROR_SUCCESS) {
-    return {};
-  }
-  value.bytes.resize(size);
-  return value;
-}
-
+Stored Read(const char* key, const char* name) { return test::ReadValue(HKEY_CURRENT_USER, key, name); }
 bool Write(const char* key, const char* name, const Stored& value) {
-  if (value.type == REG_NONE) {
-    const LONG rc = RegDeleteKeyValueA(HKEY_CURRENT_USER, key, name);
-    return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
-  }
-  return RegSetKeyValueA(HKEY_CURRENT_USER, key, name, value.type, value.bytes.data(),
-                         static_cast<DWORD>(value.bytes.size())) == ERROR_SUCCESS;
+  return test::WriteValue(HKEY_CURRENT_USER, key, name, value);
 }
-
-Stored Binary(const Curve& curve) { return {REG_BINARY, std::string(CurveBytes(curve))}; }
+Stored Binary(const Curve& curve) { return {REG_BINARY, Bytes(curve)}; }
 
 // Tells Wine to report Windows XP to kXpExe, and keeps the prefix's two curves; both undone at the end.
 class XpPrefix {

@@ -15,7 +15,7 @@ class RegistryBytes : public ::testing::Test {
  protected:
   void SetUp() override { ASSERT_TRUE(user_.active()); }
   test::ScratchUserKey user_;
-  const std::string linearX_ = std::string(CurveBytes(LinearCurveX));
+  const std::string linearX_ = test::Bytes(LinearCurveX);
 };
 
 }  // namespace

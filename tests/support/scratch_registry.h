@@ -1,5 +1,6 @@
-// A scratch key that stands in for HKEY_CURRENT_USER while a test runs, so that no test reads or writes
-// the real user's settings (the mouse curves above all). Removed with everything in it at the end.
+// Registry values as the tests store and read them, bypassing the code under test, and a scratch key
+// that stands in for HKEY_CURRENT_USER while a test runs, so that no test reads or writes the real
+// user's settings (the mouse curves above all). The scratch key is removed with everything in it.
 #pragma once
 
 #include <windows.h>
@@ -7,7 +8,36 @@
 #include <string>
 #include <string_view>
 
+#include "curve_bytes.h"
+
 namespace test {
+
+// A value as stored: its type and bytes; type REG_NONE and no bytes when it is absent.
+struct RegistryValue {
+  DWORD type = REG_NONE;
+  std::string bytes;
+};
+
+inline RegistryValue ReadValue(HKEY root, const char* keyPath, const char* name) {
+  RegistryValue value;
+  DWORD type = REG_NONE, size = 0;
+  if (RegGetValueA(root, keyPath, name, RRF_RT_ANY, &type, nullptr, &size) != ERROR_SUCCESS) return {};
+  value.bytes.resize(size);
+  if (RegGetValueA(root, keyPath, name, RRF_RT_ANY, &type, value.bytes.data(), &size) != ERROR_SUCCESS) return {};
+  value.type = type;
+  value.bytes.resize(size);
+  return value;
+}
+
+// Stores a value of any type, making the key as needed; a value of type REG_NONE is deleted.
+inline bool WriteValue(HKEY root, const char* keyPath, const char* name, const RegistryValue& value) {
+  if (value.type == REG_NONE) {
+    const LONG rc = RegDeleteKeyValueA(root, keyPath, name);
+    return rc == ERROR_SUCCESS || rc == ERROR_FILE_NOT_FOUND;
+  }
+  return RegSetKeyValueA(root, keyPath, name, value.type, value.bytes.data(),
+                         static_cast<DWORD>(value.bytes.size())) == ERROR_SUCCESS;
+}
 
 class ScratchUserKey {
  public:
@@ -30,42 +60,10 @@ class ScratchUserKey {
   bool active() const { return overridden_; }
   HKEY key() const { return key_; }
 
-  // Stores a value of any type under the scratch key, bypassing the code under test.
   bool Set(const char* keyPath, const char* name, DWORD type, std::string_view bytes) const {
-    HKEY sub = nullptr;
-    if (RegCreateKeyExA(key_, keyPath, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &sub, nullptr) != ERROR_SUCCESS) {
-      return false;
-    }
-    const LONG rc = RegSetValueExA(sub, name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
-                                   static_cast<DWORD>(bytes.size()));
-    RegCloseKey(sub);
-    return rc == ERROR_SUCCESS;
+    return WriteValue(key_, keyPath, name, {type, std::string(bytes)});
   }
-
-  // What a value holds, read straight from the scratch key: its type and bytes; type REG_NONE and no
-  // bytes when it is absent.
-  struct Value {
-    DWORD type = REG_NONE;
-    std::string bytes;
-  };
-  Value Get(const char* keyPath, const char* name) const {
-    Value value;
-    HKEY sub = nullptr;
-    if (RegOpenKeyExA(key_, keyPath, 0, KEY_READ, &sub) != ERROR_SUCCESS) return value;
-    DWORD type = REG_NONE, size = 0;
-    if (RegQueryValueExA(sub, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS) {
-      value.bytes.resize(size);
-      if (RegQueryValueExA(sub, name, nullptr, &type, reinterpret_cast<BYTE*>(value.bytes.data()), &size) ==
-          ERROR_SUCCESS) {
-        value.type = type;
-        value.bytes.resize(size);
-      } else {
-        value.bytes.clear();
-      }
-    }
-    RegCloseKey(sub);
-    return value;
-  }
+  RegistryValue Get(const char* keyPath, const char* name) const { return ReadValue(key_, keyPath, name); }
 
  private:
   std::string path_;

@@ -59,30 +59,55 @@ std::string WindowText(HWND hwnd) {
 }
 
 namespace {
-struct FindArgs {
-  DWORD processId;
-  const char* title;
+struct Search {
+  const std::function<bool(HWND)>* match;
   std::vector<HWND> found;
 };
-BOOL CALLBACK CollectDialogs(HWND hwnd, LPARAM lp) {
-  auto* args = reinterpret_cast<FindArgs*>(lp);
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != args->processId || !IsWindowVisible(hwnd)) return TRUE;
-  char cls[64] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (std::string(cls) != "#32770") return TRUE;
-  if (args->title && WindowText(hwnd) != args->title) return TRUE;
-  args->found.push_back(hwnd);
+BOOL CALLBACK Collect(HWND hwnd, LPARAM lp) {
+  auto* search = reinterpret_cast<Search*>(lp);
+  if ((*search->match)(hwnd)) search->found.push_back(hwnd);
   return TRUE;
 }
 }  // namespace
 
-HWND FindDialog(const char* title, DWORD processId) {
-  FindArgs args{processId, title, {}};
-  EnumWindows(CollectDialogs, reinterpret_cast<LPARAM>(&args));
-  return args.found.empty() ? nullptr : args.found.front();
+std::vector<HWND> FindWindows(const std::function<bool(HWND)>& match, HWND parent) {
+  Search search{&match, {}};
+  if (parent) {
+    EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&search));
+  } else {
+    EnumWindows(Collect, reinterpret_cast<LPARAM>(&search));
+  }
+  return search.found;
 }
+
+HWND FindFirstWindow(const std::function<bool(HWND)>& match, HWND parent) {
+  const std::vector<HWND> found = FindWindows(match, parent);
+  return found.empty() ? nullptr : found.front();
+}
+
+std::string ClassOf(HWND hwnd) {
+  char name[64] = {};
+  GetClassNameA(hwnd, name, sizeof name);
+  return name;
+}
+
+DWORD ProcessOf(HWND hwnd) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  return pid;
+}
+
+bool IsVisibleDialog(HWND hwnd) { return IsWindowVisible(hwnd) && ClassOf(hwnd) == "#32770"; }
+
+namespace {
+std::function<bool(HWND)> DialogOf(DWORD processId, const char* title) {
+  return [=](HWND hwnd) {
+    return ProcessOf(hwnd) == processId && IsVisibleDialog(hwnd) && (!title || WindowText(hwnd) == title);
+  };
+}
+}  // namespace
+
+HWND FindDialog(const char* title, DWORD processId) { return FindFirstWindow(DialogOf(processId, title)); }
 
 BoxAnswerer::BoxAnswerer(DWORD processId) : processId_(processId), thread_([this] { Run(); }) {}
 
@@ -110,9 +135,7 @@ void BoxAnswerer::SetHold(bool hold) { hold_ = hold; }
 
 void BoxAnswerer::Run() {
   while (!stop_) {
-    FindArgs args{processId_, nullptr, {}};
-    EnumWindows(CollectDialogs, reinterpret_cast<LPARAM>(&args));
-    for (HWND box : args.found) {
+    for (HWND box : FindWindows(DialogOf(processId_, nullptr))) {
       std::unique_lock<std::mutex> lock(mutex_);
       if (std::find(handled_.begin(), handled_.end(), box) != handled_.end()) continue;
       if (hold_) {

@@ -61,9 +61,21 @@ class BoxAnswerer {
   std::thread thread_;
 };
 
-// Finds a visible dialog (#32770) of this process whose title is `title`; null when there is none.
-HWND FindDialog(const char* title, DWORD processId = GetCurrentProcessId());
+// Every window that `match` accepts, in the system's order: the top-level windows, or with a parent,
+// that window's descendants. FindFirstWindow gives the first, or null.
+std::vector<HWND> FindWindows(const std::function<bool(HWND)>& match, HWND parent = nullptr);
+HWND FindFirstWindow(const std::function<bool(HWND)>& match, HWND parent = nullptr);
+
+// What the predicates ask of a window.
 std::string WindowText(HWND hwnd);
+std::string ClassOf(HWND hwnd);
+DWORD ProcessOf(HWND hwnd);
+// A visible dialog (#32770): a message box, the file dialog.
+bool IsVisibleDialog(HWND hwnd);
+
+// Finds a visible dialog of this process whose title is `title` (any title when null); null when there
+// is none.
+HWND FindDialog(const char* title, DWORD processId = GetCurrentProcessId());
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class ScratchDir {

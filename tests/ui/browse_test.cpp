@@ -15,6 +15,7 @@
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
+#include "ui_test_helpers.h"
 
 namespace {
 
@@ -59,21 +60,11 @@ class FileDialogDriver {
   }
 
   // Visible dialogs of the dialog's thread other than the dialog itself, such as a box it raised.
-  struct OtherDialogsArgs {
-    HWND dialog;
-    std::vector<HWND> found;
-  };
-  static BOOL CALLBACK CollectOtherDialog(HWND hwnd, LPARAM lp) {
-    auto* args = reinterpret_cast<OtherDialogsArgs*>(lp);
-    char cls[16] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (hwnd != args->dialog && IsWindowVisible(hwnd) && std::string(cls) == "#32770") args->found.push_back(hwnd);
-    return TRUE;
-  }
   static std::vector<HWND> OtherDialogs(HWND dialog) {
-    OtherDialogsArgs args{dialog, {}};
-    EnumThreadWindows(GetWindowThreadProcessId(dialog, nullptr), CollectOtherDialog, reinterpret_cast<LPARAM>(&args));
-    return args.found;
+    const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+    return test::FindWindows([&](HWND hwnd) {
+      return hwnd != dialog && GetWindowThreadProcessId(hwnd, nullptr) == thread && test::IsVisibleDialog(hwnd);
+    });
   }
 
   // Waits (without a window of its own to pump) until `done` holds or the time is up.
@@ -132,18 +123,16 @@ class FileDialogDriver {
   std::thread thread_;
 };
 
-class Browse : public testing::Test {
+class Browse : public uitest::RealMainWindowTest {
  protected:
   void SetUp() override {
     char dir[MAX_PATH] = {};
     GetCurrentDirectoryA(MAX_PATH, dir);
     startDir_ = dir;
-    ASSERT_TRUE(ui::Load(MainWindow));
+    RealMainWindowTest::SetUp();
   }
   void TearDown() override {
-    if (ui::IsLoaded(MainWindow)) ui::Destroy(MainWindow);
-    EXPECT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(MainWindow); }));
-    test::PumpMessages();
+    RealMainWindowTest::TearDown();
     // The dialog may move the current folder into the scratch folder, which must go at the end.
     SetCurrentDirectoryA(startDir_.c_str());
   }

@@ -12,19 +12,12 @@
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
+#include "ui_test_helpers.h"
 
 namespace {
 
-// Loads MainWindow for one test and closes it at the end.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public uitest::RealMainWindowTest {
  protected:
-  void SetUp() override { ASSERT_TRUE(ui::Load(MainWindow)); }
-  void TearDown() override {
-    ui::Destroy(MainWindow);
-    EXPECT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(MainWindow); }));
-    test::PumpMessages();
-  }
-
   // Writes the stored indexes the way start-up does.
   static void ApplyIndexes(const LaunchSettings& s) {
     ui::SetCurrentSelection(MainWindow, "组合框1", s.resolutionIndex);

@@ -130,7 +130,7 @@ TEST_F(MainWindowLayout, ControlsSitWhereTheLayoutPutsThem) {
     const Expected& e = kExpected[i];
     HWND c = children_[i];
     SCOPED_TRACE(e.name);
-    EXPECT_EQ(uitest::ClassOf(c), e.nativeClass);
+    EXPECT_EQ(test::ClassOf(c), e.nativeClass);
     const RECT rc = uitest::ClientRectIn(c, window_);
     EXPECT_EQ(rc.left, e.left);
     EXPECT_EQ(rc.top, e.top);

@@ -16,42 +16,23 @@
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
+#include "ui_test_helpers.h"
 
 namespace {
 
 constexpr const char* kMouseKey = "Control Panel\\Mouse";
 
-std::string Bytes(const Curve& curve) { return std::string(CurveBytes(curve)); }
-
-struct ChildSearch {
-  const std::string* text;
-  HWND found;
-};
-
-BOOL CALLBACK MatchChildText(HWND child, LPARAM lp) {
-  auto* search = reinterpret_cast<ChildSearch*>(lp);
-  if (test::WindowText(child) != *search->text) return TRUE;
-  search->found = child;
-  return FALSE;
-}
+using test::Bytes;
 
 HWND FindChildByText(HWND parent, const std::string& text) {
-  ChildSearch search{&text, nullptr};
-  EnumChildWindows(parent, MatchChildText, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  return test::FindFirstWindow([&](HWND child) { return test::WindowText(child) == text; }, parent);
 }
 
-class MouseAccelSwitch : public ::testing::Test {
+class MouseAccelSwitch : public uitest::RealMainWindowTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(user_.active());
-    test::PumpMessages();
-    ASSERT_TRUE(ui::Load(MainWindow));
-  }
-  void TearDown() override {
-    ui::Destroy(MainWindow);
-    test::WaitUntil([] { return !ui::IsLoaded(MainWindow); });
-    test::PumpMessages();
+    RealMainWindowTest::SetUp();
   }
 
   void SetCurves(const Curve& x, const Curve& y) {

@@ -44,29 +44,6 @@ LRESULT CALLBACK RecordingEditProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return CallWindowProcA(g_editProc, hwnd, msg, wp, lp);
 }
 
-struct FindArgs {
-  HWND found = nullptr;
-};
-
-BOOL CALLBACK FindSearchWindow(HWND hwnd, LPARAM lp) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(hwnd, &pid);
-  if (pid != GetCurrentProcessId() || test::WindowText(hwnd) != kSearchTitle) return TRUE;
-  reinterpret_cast<FindArgs*>(lp)->found = hwnd;
-  return FALSE;
-}
-
-BOOL CALLBACK FindEdit(HWND hwnd, LPARAM lp) {
-  char cls[32] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  auto* args = reinterpret_cast<FindArgs*>(lp);
-  if (_stricmp(cls, "Edit") == 0 && GetParent(hwnd) == args->found) {
-    args->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 void RecordSearchBox() {
   HWND edit = SearchBoxHwnd();
   ASSERT_NE(edit, nullptr);
@@ -115,24 +92,19 @@ std::vector<std::string> NumberedFiles(const char* format, int folders, int file
 std::vector<std::string>& Recorded() { return g_recorded; }
 
 HWND SearchHwnd() {
-  FindArgs args;
-  EnumWindows(FindSearchWindow, reinterpret_cast<LPARAM>(&args));
-  return args.found;
+  return test::FindFirstWindow(
+      [](HWND hwnd) { return test::ProcessOf(hwnd) == GetCurrentProcessId() && test::WindowText(hwnd) == kSearchTitle; });
 }
 
 HWND SearchBoxHwnd() {
-  FindArgs args;
-  args.found = SearchHwnd();
-  if (!args.found) return nullptr;
-  const HWND window = args.found;
-  EnumChildWindows(window, FindEdit, reinterpret_cast<LPARAM>(&args));
-  return args.found == window ? nullptr : args.found;
+  const HWND window = SearchHwnd();
+  if (!window) return nullptr;
+  return GetDlgItem(window, ui::ControlId(SearchWindow, search_window::kSearchBox));
 }
 
 void SearchWindowTest::SetUp() {
   ASSERT_TRUE(TestDrive());
-  test::PumpMessages();
-  ASSERT_TRUE(ui::Load(MainWindow));
+  RealMainWindowTest::SetUp();
   Reopen();
 }
 
@@ -145,23 +117,19 @@ void SearchWindowTest::Reopen() {
 }
 
 void SearchWindowTest::SelectTestDrive() {
-  const int n = ui::ItemCount(SearchWindow, "驱动器框1");
+  const int n = ui::ItemCount(SearchWindow, search_window::kDriveList);
   for (int i = 0; i < n; ++i) {
-    if (ui::ItemText(SearchWindow, "驱动器框1", i).rfind(std::string(1, TestDrive()) + ":", 0) == 0) {
-      ui::SetCurrentSelection(SearchWindow, "驱动器框1", i);
+    if (ui::ItemText(SearchWindow, search_window::kDriveList, i).rfind(std::string(1, TestDrive()) + ":", 0) == 0) {
+      ui::SetCurrentSelection(SearchWindow, search_window::kDriveList, i);
       break;
     }
   }
-  ASSERT_EQ(ui::CurrentDrive(SearchWindow, "驱动器框1"), std::string(1, TestDrive()));
+  ASSERT_EQ(ui::CurrentDrive(SearchWindow, search_window::kDriveList), std::string(1, TestDrive()));
 }
 
 void SearchWindowTest::TearDown() {
-  if (ui::IsLoaded(MainWindow)) {
-    ui::Destroy(MainWindow);
-    EXPECT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(MainWindow); }));
-  }
+  RealMainWindowTest::TearDown();
   EXPECT_EQ(WorkerHandle.load(), nullptr);
-  test::PumpMessages();
   g_recorded.clear();
 }
 

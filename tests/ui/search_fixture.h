@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "ui_test_helpers.h"
+
 namespace search_test {
 
 // The drive letter the tests search (S:), mapped to an empty folder of the build before the tests start
@@ -33,7 +35,7 @@ HWND SearchBoxHwnd();
 
 // Loads MainWindow, opens SearchWindow with MainWindow's 搜索, selects the test drive and records the
 // search box. Tears everything down after each test, ending a walk still running.
-class SearchWindowTest : public ::testing::Test {
+class SearchWindowTest : public uitest::RealMainWindowTest {
  protected:
   void SetUp() override;
   void TearDown() override;

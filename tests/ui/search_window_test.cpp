@@ -99,7 +99,7 @@ TEST_F(SearchWindowLayout, FrameAndControlsFollowTheLayout) {
     SCOPED_TRACE(kOrder[i]);
     const Expected& e = expected[i];
     HWND c = children_[i];
-    EXPECT_EQ(uitest::ClassOf(c), e.nativeClass);
+    EXPECT_EQ(test::ClassOf(c), e.nativeClass);
     const RECT r = uitest::ClientRectIn(c, window_);
     EXPECT_EQ(r.left, e.left);
     EXPECT_EQ(r.top, e.top);

@@ -11,29 +11,21 @@
 #include <gtest/gtest.h>
 
 #include "test_support.h"
+#include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
 
 namespace uitest {
 
-struct TitleSearch {
-  const char* title;
-  HWND found;
-  int count;
-};
-inline BOOL CALLBACK CollectTitled(HWND hwnd, LPARAM lp) {
-  auto* search = reinterpret_cast<TitleSearch*>(lp);
-  if (test::WindowText(hwnd) == search->title) {
-    if (!search->found) search->found = hwnd;
-    ++search->count;
-  }
-  return TRUE;
+// The (visible or hidden) top-level windows of this thread with this title.
+inline std::vector<HWND> TopLevels(const char* title) {
+  return test::FindWindows([&](HWND hwnd) {
+    return GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId() && test::WindowText(hwnd) == title;
+  });
 }
-
-// The (visible or hidden) top-level window of this thread with this title; null when there is none.
+// The first of them; null when there is none.
 inline HWND TopLevel(const char* title) {
-  TitleSearch search{title, nullptr, 0};
-  EnumThreadWindows(GetCurrentThreadId(), CollectTitled, reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  const std::vector<HWND> found = TopLevels(title);
+  return found.empty() ? nullptr : found.front();
 }
 
 // The outer frame has this size and is centred on the primary screen.
@@ -47,23 +39,13 @@ inline void ExpectCentredFrame(HWND window, int width, int height) {
 }
 
 // How many top-level windows of this thread carry this title.
-inline int CountTopLevel(const char* title) {
-  TitleSearch search{title, nullptr, 0};
-  EnumThreadWindows(GetCurrentThreadId(), CollectTitled, reinterpret_cast<LPARAM>(&search));
-  return search.count;
-}
+inline int CountTopLevel(const char* title) { return static_cast<int>(TopLevels(title).size()); }
 
 // The direct children of a window, in the order the system keeps them (creation order).
 inline std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> children;
   for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
   return children;
-}
-
-inline std::string ClassOf(HWND hwnd) {
-  char name[64] = {};
-  GetClassNameA(hwnd, name, sizeof name);
-  return name;
 }
 
 // A child's window rect in its parent's client coordinates.
@@ -81,6 +63,17 @@ inline bool CloseAndWait(const ui::WindowLayout& window) {
   test::PumpMessages();  // drops the quit message of the last window
   return gone;
 }
+
+// Loads the launcher's own MainWindow (its start-up handler runs) for one test, and closes it at the end
+// with whatever it owns.
+class RealMainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::PumpMessages();
+    ASSERT_TRUE(ui::Load(MainWindow));
+  }
+  void TearDown() override { EXPECT_TRUE(CloseAndWait(MainWindow)); }
+};
 
 // A copy of a launcher layout's controls in which each bound click goes to `handlerFor(control name)`
 // instead, so that a test can count the clicks without the launcher's logic running.

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 
+#include "curve_bytes.h"
 #include "system/curves.h"
 
 namespace {
@@ -17,7 +18,7 @@ double Point(const Curve& curve, int i) {
   return static_cast<double>(raw) / 65536.0;
 }
 
-std::string Bytes(const Curve& curve) { return std::string(CurveBytes(curve)); }
+using test::Bytes;
 
 }  // namespace
 

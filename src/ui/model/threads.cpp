@@ -79,7 +79,7 @@ void PruneEndedWorkers() {
 
 // Closes a box of an ended worker. A message box without a Cancel button ignores WM_CLOSE, so the
 // box is answered by the button that declines: Cancel, else No, else OK.
-BOOL CALLBACK DismissWindow(HWND hwnd, LPARAM) {
+BOOL CALLBACK DismissWindow(HWND hwnd, LPARAM) noexcept {
   for (int button : {IDCANCEL, IDNO, IDOK}) {
     if (GetDlgItem(hwnd, button)) {
       PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
