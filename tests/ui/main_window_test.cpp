@@ -27,16 +27,9 @@ void CountLaunch() { ++g_launchClicks; }
 void CountOther() { ++g_otherClicks; }
 
 const WindowLayout& Main() {
-  static const std::vector<ControlLayout> controls = uitest::RebindClicks(MainWindow.controls, [](const char* name) {
-    return std::string(name) == "按钮1" ? CountLaunch : CountOther;
-  });
-  static const WindowLayout window = [] {
-    WindowLayout w = MainWindow;
-    w.created = nullptr;
-    w.controls = controls;
-    return w;
-  }();
-  return window;
+  static const uitest::LayoutWithoutLogic layout(
+      MainWindow, [](const char* name) { return std::string(name) == "按钮1" ? CountLaunch : CountOther; });
+  return layout;
 }
 
 // What the window must look like, control by control in creation order (the file dialog has no window).

@@ -26,25 +26,13 @@ void CountClick() { ++g_clicks; }
 Handler CountAny(const char*) { return CountClick; }
 
 const WindowLayout& Search() {
-  static const std::vector<ControlLayout> controls = uitest::RebindClicks(SearchWindow.controls, CountAny);
-  static const WindowLayout window = [] {
-    WindowLayout w = SearchWindow;
-    w.closing = nullptr;
-    w.controls = controls;
-    return w;
-  }();
-  return window;
+  static const uitest::LayoutWithoutLogic layout(SearchWindow, CountAny);
+  return layout;
 }
 
 const WindowLayout& Owner() {
-  static const std::vector<ControlLayout> controls = uitest::RebindClicks(MainWindow.controls, CountAny);
-  static const WindowLayout window = [] {
-    WindowLayout w = MainWindow;
-    w.created = nullptr;
-    w.controls = controls;
-    return w;
-  }();
-  return window;
+  static const uitest::LayoutWithoutLogic layout(MainWindow, CountAny);
+  return layout;
 }
 
 constexpr const char* kOrder[] = {"按钮3", "编辑框1", "按钮2", "按钮1", "标签1", "驱动器框1"};

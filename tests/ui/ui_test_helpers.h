@@ -4,7 +4,6 @@
 
 #include <windows.h>
 
-#include <span>
 #include <string>
 #include <vector>
 
@@ -75,16 +74,28 @@ class RealMainWindowTest : public ::testing::Test {
   void TearDown() override { EXPECT_TRUE(CloseAndWait(MainWindow)); }
 };
 
-// A copy of a launcher layout's controls in which each bound click goes to `handlerFor(control name)`
-// instead, so that a test can count the clicks without the launcher's logic running.
-template <class Choose>
-std::vector<ui::ControlLayout> RebindClicks(std::span<const ui::ControlLayout> controls, Choose handlerFor) {
-  std::vector<ui::ControlLayout> copy(controls.begin(), controls.end());
-  for (auto& c : copy) {
-    if (c.clicked) c.clicked = handlerFor(c.name);
+// A copy of a launcher layout without its logic: no created or closing handler, and each bound click
+// goes to `handlerFor(control name)` instead, so that a test can count the clicks.
+class LayoutWithoutLogic {
+ public:
+  template <class Choose>
+  LayoutWithoutLogic(const ui::WindowLayout& original, Choose handlerFor)
+      : controls_(original.controls.begin(), original.controls.end()), window_(original) {
+    for (auto& c : controls_) {
+      if (c.clicked) c.clicked = handlerFor(c.name);
+    }
+    window_.created = nullptr;
+    window_.closing = nullptr;
+    window_.controls = controls_;
   }
-  return copy;
-}
+  LayoutWithoutLogic(const LayoutWithoutLogic&) = delete;
+  LayoutWithoutLogic& operator=(const LayoutWithoutLogic&) = delete;
+  operator const ui::WindowLayout&() const { return window_; }
+
+ private:
+  std::vector<ui::ControlLayout> controls_;
+  ui::WindowLayout window_;
+};
 
 // Posts a key to a window as the keyboard would (key-down, then the character for Enter, Esc and Tab)
 // and handles messages until none is left.
