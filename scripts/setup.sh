@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Installs what building and testing the launcher needs on Debian or Ubuntu (as root, or with sudo):
-# the MinGW-w64 cross compiler and the native one, CMake, 32-bit Wine, Xvfb, Chinese fonts, ImageMagick and GoogleTest.
+# the MinGW-w64 cross compiler and the native one, CMake, 32-bit Wine, Xvfb, Chinese fonts, ImageMagick
+# and GoogleTest, and for the release: git, Python 3 and unzip.
 # Safe to run again: it installs only what is missing.
+#   scripts/setup.sh --screenshots   also Wine's own fonts: screenshots.sh takes Marlett (the caption
+#                                    buttons' glyphs) into its own prefix; the tests' prefix has none
 set -euo pipefail
 
 need=(cmake ninja-build g++ g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick
-      googletest locales python3)
+      googletest locales python3 git unzip)
+[ "${1:-}" != "--screenshots" ] || need+=(fonts-wine)
 missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -1,5 +1,6 @@
-// launcher.exe as a file: a 32-bit GUI executable that needs no MinGW DLL beside it and carries its icon,
-// version and manifest.
+// launcher.exe as a file: a 32-bit GUI executable that needs no MinGW DLL beside it, keeps ASLR and DEP,
+// carries no build path and no time stamp (and, built for release, no symbols), and carries its icon,
+// the project's version and its manifest.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "launcher_process.h"
@@ -32,11 +34,26 @@ struct PeImage {
   size_t sections = 0;
   int sectionCount = 0;
 
+  PeImage() = default;
   explicit PeImage(std::string b) : bytes(std::move(b)) {
     peHeader = Read<uint32_t>(bytes, 0x3C);
     optionalHeader = peHeader + 24;
     sectionCount = Read<uint16_t>(bytes, peHeader + 6);
     sections = optionalHeader + Read<uint16_t>(bytes, peHeader + 20);
+  }
+  uint16_t FileCharacteristics() const { return Read<uint16_t>(bytes, peHeader + 22); }
+  // The RVA and size of one of the optional header's data directories (IMAGE_DIRECTORY_ENTRY_*).
+  std::pair<uint32_t, uint32_t> Directory(int entry) const {
+    const size_t d = optionalHeader + 96 + 8 * static_cast<size_t>(entry);
+    return {Read<uint32_t>(bytes, d), Read<uint32_t>(bytes, d + 4)};
+  }
+  std::vector<std::string> SectionNames() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < sectionCount; ++i) {
+      const std::string raw = bytes.substr(sections + 40 * static_cast<size_t>(i), 8);
+      names.push_back(raw.substr(0, raw.find('\0')));
+    }
+    return names;
   }
   // File offset of a relative virtual address; 0 when no section holds it.
   size_t Offset(uint32_t rva) const {
@@ -65,10 +82,19 @@ struct PeImage {
   }
 };
 
-TEST(LauncherExe, IsA32BitGuiProgramWithoutMinGwDlls) {
-  ASSERT_FALSE(LauncherExe().empty()) << "LAUNCHER_EXE is not set";
-  const PeImage pe(test::ReadFileBytes(LauncherExe()));
-  ASSERT_GT(pe.bytes.size(), 1024u);
+// The built launcher.exe, read and its headers found once for each test.
+class LauncherFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_FALSE(LauncherExe().empty()) << "LAUNCHER_EXE is not set";
+    pe_ = PeImage(test::ReadFileBytes(LauncherExe()));
+    ASSERT_GT(pe_.bytes.size(), 1024u);
+  }
+  PeImage pe_;
+};
+
+TEST_F(LauncherFile, IsA32BitGuiProgramWithoutMinGwDlls) {
+  const PeImage& pe = pe_;
   ASSERT_EQ(pe.bytes.compare(0, 2, "MZ"), 0);
   ASSERT_EQ(pe.bytes.compare(pe.peHeader, 4, std::string("PE\0\0", 4)), 0);
   EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.peHeader + 4), IMAGE_FILE_MACHINE_I386);
@@ -84,6 +110,64 @@ TEST(LauncherExe, IsA32BitGuiProgramWithoutMinGwDlls) {
     EXPECT_EQ(dll.find("libstdc++"), std::string::npos) << dll;
     EXPECT_EQ(dll.find("libwinpthread"), std::string::npos) << dll;
     EXPECT_EQ(dll.find("mingw"), std::string::npos) << dll;
+  }
+}
+
+TEST_F(LauncherFile, KeepsAslrAndDepAndCarriesNoTimeStampOrBuildPath) {
+  const PeImage& pe = pe_;
+  const uint16_t dllCharacteristics = Read<uint16_t>(pe.bytes, pe.optionalHeader + 70);
+  EXPECT_TRUE(dllCharacteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
+  EXPECT_TRUE(dllCharacteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
+  // ASLR can only move an image that keeps its relocations.
+  EXPECT_FALSE(pe.FileCharacteristics() & IMAGE_FILE_RELOCS_STRIPPED);
+  EXPECT_GT(pe.Directory(IMAGE_DIRECTORY_ENTRY_BASERELOC).second, 0u);
+
+  EXPECT_EQ(Read<uint32_t>(pe.bytes, pe.peHeader + 8), 0u) << "the link time stamp";
+  for (const char* folder : {LAUNCHER_SOURCE_DIR, LAUNCHER_BINARY_DIR}) {
+    EXPECT_EQ(pe.bytes.find(folder), std::string::npos) << folder;
+  }
+}
+
+// A debug build keeps its symbols; the release exe is what players download.
+TEST_F(LauncherFile, ReleaseBuildIsStrippedAndSmall) {
+  if (!LAUNCHER_RELEASE_BUILD) GTEST_SKIP() << "not a release build";
+  const PeImage& pe = pe_;
+  EXPECT_LT(pe.bytes.size(), 500u * 1000u);
+  EXPECT_EQ(Read<uint32_t>(pe.bytes, pe.peHeader + 12), 0u) << "a symbol table";
+  EXPECT_EQ(Read<uint32_t>(pe.bytes, pe.peHeader + 16), 0u) << "symbols";
+  for (const std::string& name : pe.SectionNames()) {
+    // Long section names such as .debug_info are kept as "/<offset>" into the string table.
+    EXPECT_NE(name.front(), '/') << name;
+    EXPECT_EQ(name.rfind(".debug", 0), std::string::npos) << name;
+  }
+}
+
+// The version resource as the system reads it, against project() in CMakeLists.txt.
+TEST_F(LauncherFile, VersionResourceIsTheProjectVersion) {
+  const std::string exe = LauncherExe();
+  DWORD unused = 0;
+  const DWORD size = GetFileVersionInfoSizeA(exe.c_str(), &unused);
+  ASSERT_GT(size, 0u);
+  std::vector<char> info(size);
+  ASSERT_TRUE(GetFileVersionInfoA(exe.c_str(), 0, size, info.data()));
+
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+  ASSERT_EQ(length, sizeof(VS_FIXEDFILEINFO));
+  const auto dotted = [](DWORD ms, DWORD ls) {
+    return std::to_string(HIWORD(ms)) + "." + std::to_string(LOWORD(ms)) + "." + std::to_string(HIWORD(ls)) +
+           "." + std::to_string(LOWORD(ls));
+  };
+  const std::string quad = std::string(LAUNCHER_PROJECT_VERSION) + ".0";
+  EXPECT_EQ(dotted(fixed->dwFileVersionMS, fixed->dwFileVersionLS), quad);
+  EXPECT_EQ(dotted(fixed->dwProductVersionMS, fixed->dwProductVersionLS), quad);
+
+  for (const std::string name : {"FileVersion", "ProductVersion"}) {
+    char* text = nullptr;
+    const std::string path = "\\StringFileInfo\\080403a8\\" + name;
+    ASSERT_TRUE(VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &length)) << name;
+    EXPECT_STREQ(text, LAUNCHER_PROJECT_VERSION) << name;
   }
 }
 
@@ -145,12 +229,12 @@ TEST_F(LauncherResources, CarriesTheWindowIcon) {
   EXPECT_GT(std::unique(colours.begin(), colours.end()) - colours.begin(), 16);
 }
 
-TEST_F(LauncherResources, CarriesAVersionAndAManifestWithoutExecutionLevel) {
-  EXPECT_FALSE(Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(16)).empty());  // RT_VERSION
+TEST_F(LauncherResources, CarriesAManifestOfTheProjectVersionWithoutExecutionLevel) {
   const std::string manifest = Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
   ASSERT_FALSE(manifest.empty());
   EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
+  EXPECT_NE(manifest.find("name=\"Vantor.Launcher\" version=\"" LAUNCHER_PROJECT_VERSION ".0\""), std::string::npos);
   EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
   EXPECT_EQ(manifest.find("requestedPrivileges"), std::string::npos);
 }
