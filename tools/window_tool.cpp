@@ -14,6 +14,8 @@ int main(int argc, char** argv) {
     return 2;
   }
   const char* title = argv[2];
+  // The launcher is DPI aware: its frame in the screen's own pixels, as the screenshot takes them.
+  SetProcessDPIAware();
   if (std::strcmp(argv[1], "close") == 0) {
     HWND hwnd = FindWindowA(nullptr, title);
     if (!hwnd) return 1;
