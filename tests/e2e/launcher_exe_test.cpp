@@ -87,6 +87,15 @@ TEST(LauncherExe, IsA32BitGuiProgramWithoutMinGwDlls) {
   }
 }
 
+// Pinned by the build: subsystem 4.0 keeps Windows' padded border (6.0 and later) off the frame whose
+// outer size the layouts were measured with.
+TEST(LauncherExe, AsksForTheThinFrameOfSubsystemVersion4) {
+  ASSERT_FALSE(LauncherExe().empty()) << "LAUNCHER_EXE is not set";
+  const PeImage pe(test::ReadFileBytes(LauncherExe()));
+  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader + 48), 4);  // MajorSubsystemVersion
+  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader + 50), 0);  // MinorSubsystemVersion
+}
+
 class LauncherResources : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -153,6 +162,15 @@ TEST_F(LauncherResources, CarriesAVersionAndAManifestWithoutExecutionLevel) {
   EXPECT_NE(manifest.find("version=\"6.0.0.0\""), std::string::npos);
   EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
   EXPECT_EQ(manifest.find("requestedPrivileges"), std::string::npos);
+}
+
+TEST_F(LauncherResources, DeclaresItselfSystemDpiAware) {
+  const std::string manifest = Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  EXPECT_NE(manifest.find("<dpiAware>true</dpiAware>"), std::string::npos);
+  EXPECT_NE(manifest.find("http://schemas.microsoft.com/SMI/2005/WindowsSettings"), std::string::npos);
+  // Not per monitor: the layout is built once, for the DPI of the log-on.
+  EXPECT_EQ(manifest.find("dpiAwareness"), std::string::npos);
+  EXPECT_EQ(manifest.find("/pm<"), std::string::npos);
 }
 
 }  // namespace
