@@ -7,24 +7,29 @@
 namespace ui {
 namespace {
 
-// The stock default GUI font's description for 96 DPI. A DPI-aware thread is handed a stock font that
-// is already made for the system DPI (Windows 8.1 and later do that, and Wine), a DPI-unaware thread
-// the 96-DPI one; so the thread looks as an unaware one for this one call. Systems before Windows 10
-// 1607 cannot switch a thread; their stock fonts are made for the session's DPI for every program
-// (the fonts grow in an unaware program's fixed controls there), so the height is taken back to 96 DPI.
+LOGFONTA StockGuiFont() {
+  LOGFONTA font{};
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
+  return font;
+}
+
+// The stock default GUI font's description for 96 DPI. A DPI-aware thread is handed a stock font made
+// for the system DPI (Wine does so, as Windows 8.1 and later do), a DPI-unaware thread the 96-DPI one:
+// the thread looks as an unaware one for a moment. A system that hands both the same font, or cannot
+// switch a thread (before Windows 10 1607), is taken to have made it for the system DPI (there an
+// unaware program's captions grow with the DPI too), so that the height is never scaled twice.
 LOGFONTA DefaultGuiFontAt96Dpi() {
   using SetContext = HANDLE(WINAPI*)(HANDLE);
   static const auto setContext = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
       GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
   const HANDLE kUnaware = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1));  // DPI_AWARENESS_CONTEXT_UNAWARE
-  LOGFONTA font{};
-  const HANDLE previous = setContext ? setContext(kUnaware) : nullptr;
-  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof font, &font);
-  if (previous) {
+  LOGFONTA font = StockGuiFont();
+  if (const HANDLE previous = setContext ? setContext(kUnaware) : nullptr) {
+    const LOGFONTA unaware = StockGuiFont();
     setContext(previous);
-  } else {
-    font.lfHeight = MulDiv(font.lfHeight, kLayoutDpi, SystemDpi());
+    if (unaware.lfHeight != font.lfHeight) return unaware;
   }
+  font.lfHeight = MulDiv(font.lfHeight, kLayoutDpi, SystemDpi());
   return font;
 }
 
