@@ -1,6 +1,7 @@
 # Sourced by run.sh and screenshots.sh: a virtual X display of their own, and screenshots of a window
 # once it has finished painting.
 #   start_display       starts Xvfb on a free display number and exports DISPLAY; stop_display ends it
+#   virtual_display     start_display unless DISPLAY names a display already
 #   stable_shot FILE X Y W H [MARGIN]
 #                       saves that screen area (grown by MARGIN, default 20, on each side) as a PNG once
 #                       two shots in a row are the same; fails if the area keeps changing for ~10 s. The PNG
@@ -17,6 +18,8 @@ start_display() {
   echo "Xvfb did not start on :$n" >&2
   return 1
 }
+
+virtual_display() { [ -n "${DISPLAY:-}" ] || start_display; }
 
 stop_display() {
   [ -z "$xvfb_pid" ] || kill "$xvfb_pid" 2>/dev/null || true

@@ -11,27 +11,19 @@ scripts/setup.sh --screenshots
 scripts/build.sh launcher window_tool
 scripts/wine-prefix.sh
 . scripts/env.sh
-. scripts/display.sh
+. scripts/throwaway-prefix.sh
 
 main_title="Vantor 多功能启动器"
 search_title="搜索CS文件所在位置"
 tool() { wine "$BUILD/tools/window_tool.exe" "$@" | tr -d '\r'; }
 
-scratch=$(mktemp -d /tmp/launcher-shots.XXXXXX)
-cleanup() {
-  WINEPREFIX=$scratch/prefix wineserver -k 2>/dev/null || true
-  stop_display
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
-cp -a "$WINEPREFIX" "$scratch/prefix"
-export WINEPREFIX=$scratch/prefix
+throwaway_prefix
 # Without Marlett the caption buttons show letters; Wine finds it in the prefix's Fonts folder.
 cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
 start_display
 
 # The switched-off pair of mouse curves, as the launcher writes it.
-reg=$scratch/curves.reg
+reg=$WINEPREFIX/curves.reg
 cat >"$reg" <<'REG'
 REGEDIT4
 

@@ -102,6 +102,8 @@ int main(int argc, char** argv) {
   }
   const std::string command = argv[1];
   const char* title = argv[2];
+  // The launcher is DPI aware: its frame in the screen's own pixels, as the screenshot takes them.
+  SetProcessDPIAware();
   if (command == "wait") {
     HWND hwnd = WaitFor([&] { return FindVisible(title); }, TimeoutArg(argc, argv, 3));
     if (!hwnd) return 1;

@@ -68,6 +68,11 @@ struct WindowTraits {
   static Value Invalid() { return nullptr; }
   static void Close(Value h) { ::DestroyWindow(h); }
 };
+struct ScreenDcTraits {  // the whole screen's DC, from GetDC(nullptr)
+  using Value = HDC;
+  static Value Invalid() { return nullptr; }
+  static void Close(Value h) { ::ReleaseDC(nullptr, h); }
+};
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
@@ -75,3 +80,4 @@ using UniqueRegKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;
 using UniqueIcon = UniqueHandle<IconTraits>;
 using UniqueWindow = UniqueHandle<WindowTraits>;
+using UniqueScreenDc = UniqueHandle<ScreenDcTraits>;

@@ -113,7 +113,7 @@ TEST_F(LauncherFile, IsA32BitGuiProgramWithoutMinGwDlls) {
   }
 }
 
-TEST_F(LauncherFile, KeepsAslrAndDepAndCarriesNoTimeStampOrBuildPath) {
+TEST_F(LauncherFile, KeepsAslrDepAndTheThinFrameAndCarriesNoTimeStampOrBuildPath) {
   const PeImage& pe = pe_;
   const uint16_t dllCharacteristics = Read<uint16_t>(pe.bytes, pe.optionalHeader + 70);
   EXPECT_TRUE(dllCharacteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
@@ -121,6 +121,11 @@ TEST_F(LauncherFile, KeepsAslrAndDepAndCarriesNoTimeStampOrBuildPath) {
   // ASLR can only move an image that keeps its relocations.
   EXPECT_FALSE(pe.FileCharacteristics() & IMAGE_FILE_RELOCS_STRIPPED);
   EXPECT_GT(pe.Directory(IMAGE_DIRECTORY_ENTRY_BASERELOC).second, 0u);
+
+  // Subsystem 4.0, pinned by the build: it keeps Windows' padded border (6.0 and later) off the frame
+  // whose outer size the layouts were measured with.
+  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader + 48), 4);  // MajorSubsystemVersion
+  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader + 50), 0);  // MinorSubsystemVersion
 
   EXPECT_EQ(Read<uint32_t>(pe.bytes, pe.peHeader + 8), 0u) << "the link time stamp";
   for (const char* folder : {LAUNCHER_SOURCE_DIR, LAUNCHER_BINARY_DIR}) {
@@ -237,6 +242,15 @@ TEST_F(LauncherResources, CarriesAManifestOfTheProjectVersionWithoutExecutionLev
   EXPECT_NE(manifest.find("name=\"Vantor.Launcher\" version=\"" LAUNCHER_PROJECT_VERSION ".0\""), std::string::npos);
   EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
   EXPECT_EQ(manifest.find("requestedPrivileges"), std::string::npos);
+}
+
+TEST_F(LauncherResources, DeclaresItselfSystemDpiAware) {
+  const std::string manifest = Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  EXPECT_NE(manifest.find("<dpiAware>true</dpiAware>"), std::string::npos);
+  EXPECT_NE(manifest.find("http://schemas.microsoft.com/SMI/2005/WindowsSettings"), std::string::npos);
+  // Not per monitor: the layout is built once, for the DPI of the log-on.
+  EXPECT_EQ(manifest.find("dpiAwareness"), std::string::npos);
+  EXPECT_EQ(manifest.find("/pm<"), std::string::npos);
 }
 
 }  // namespace

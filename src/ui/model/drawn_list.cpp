@@ -4,12 +4,15 @@
 
 #include <string>
 
+#include "ui/model/dpi.h"
 #include "ui/model/model_internal.h"
+#include "ui/model/scaling.h"
 
 namespace ui::detail {
 namespace {
 
-// The row height of a plain drop-down list in the default GUI font, measured once.
+// The row height of a plain drop-down list in the controls' font, measured once (the font is the same
+// whenever it is made again: the system DPI does not change while the process runs).
 struct ListMetrics {
   int row = 0;
 };
@@ -19,7 +22,7 @@ const ListMetrics& SystemListMetrics() {
     HWND probe = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, nullptr,
                                  nullptr, GetModuleHandleA(nullptr), nullptr);
     if (!probe) return m;
-    SendMessageA(probe, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageA(probe, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), FALSE);
     m.row = static_cast<int>(SendMessageA(probe, CB_GETITEMHEIGHT, 0, 0));
     DestroyWindow(probe);
     return m;
@@ -34,7 +37,7 @@ void MeasureListItem(WindowInstance& w, MEASUREITEMSTRUCT& measure) {
   if (!c || measure.CtlType != ODT_COMBOBOX) return;
   const ListMetrics& m = SystemListMetrics();
   if (measure.itemID != static_cast<UINT>(-1) && m.row > 0) {
-    measure.itemHeight = static_cast<UINT>(m.row + c->layout->rowSpacing);
+    measure.itemHeight = static_cast<UINT>(m.row + ScaleToDpi(c->layout->rowSpacing, SystemDpi()));
   }
 }
 
@@ -65,7 +68,7 @@ void DrawListItem(WindowInstance& w, const DRAWITEMSTRUCT& draw) {
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(draw.hwndItem, WM_GETFONT, 0, 0));
     HGDIOBJ previous = font ? SelectObject(draw.hDC, font) : nullptr;
     RECT textRect = rc;
-    textRect.left += 2;
+    textRect.left += ScaleToDpi(2, SystemDpi());
     DrawTextA(draw.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (previous) SelectObject(draw.hDC, previous);

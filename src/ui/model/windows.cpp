@@ -4,8 +4,10 @@
 
 #include <commctrl.h>
 
+#include "ui/model/dpi.h"
 #include "ui/model/model.h"
 #include "ui/model/model_internal.h"
+#include "ui/model/scaling.h"
 
 namespace ui {
 namespace detail {
@@ -34,6 +36,7 @@ void RegisterWindowClass() {
 }
 
 // Containers place their children: a control listed by a GroupBox sits at the group's position plus its own.
+// Offsets stay in the layout's 96-DPI numbers; a control's box is scaled as a whole when it is created.
 void PlaceInContainers(WindowInstance& w) {
   for (auto& group : w.controls) {
     if (group.layout->cls != ControlClass::GroupBox) continue;
@@ -61,11 +64,12 @@ bool CreateControl(WindowInstance& w, ControlInstance& c, int id) {
   if (l.disabled) style |= WS_DISABLED;
   if (l.tabStop) style |= WS_TABSTOP;
   const char* text = (l.cls == ControlClass::ComboBox || l.cls == ControlClass::DriverBox) ? "" : l.caption;
-  c.hwnd = CreateWindowExA(native.exStyle, native.className, text, style, c.offsetX + l.left, c.offsetY + l.top,
-                           l.width, native.height, w.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           GetModuleHandleA(nullptr), nullptr);
+  const LayoutBox box = ScaleBox({c.offsetX + l.left, c.offsetY + l.top, l.width, native.height}, SystemDpi());
+  c.hwnd = CreateWindowExA(native.exStyle, native.className, text, style, box.left, box.top, box.width, box.height,
+                           w.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                           nullptr);
   if (!c.hwnd) return false;
-  SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+  SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), FALSE);
 
   switch (l.cls) {
     case ControlClass::EditBox:
@@ -145,7 +149,10 @@ void OnNcDestroy(WindowInstance& w) {
   w.backgroundBrush.reset();
   w.bigIcon.reset();
   w.smallIcon.reset();
-  if (!g_reloading && !AnyWindowLoaded()) PostQuitMessage(0);
+  if (!g_reloading && !AnyWindowLoaded()) {
+    ReleaseControlFont();  // no control is left that uses it
+    PostQuitMessage(0);
+  }
 }
 
 LRESULT OnCtlColor(WindowInstance& w, UINT msg, HDC dc, HWND child) {
@@ -246,10 +253,13 @@ bool LoadNow(const WindowLayout& window, const WindowLayout* parent, bool modal)
 
   DWORD exStyle = 0;
   const DWORD style = WindowStyle(window, &exStyle);
-  int x = window.left, y = window.top;
+  // The frame's outer size and place at the system DPI (the system scales its caption and borders).
+  const int dpi = SystemDpi();
+  const int width = ScaleToDpi(window.width, dpi), height = ScaleToDpi(window.height, dpi);
+  int x = ScaleToDpi(window.left, dpi), y = ScaleToDpi(window.top, dpi);
   if (window.start == StartPosition::CenterScreen) {
-    x = (GetSystemMetrics(SM_CXSCREEN) - window.width) / 2;
-    y = (GetSystemMetrics(SM_CYSCREEN) - window.height) / 2;
+    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
 
   w.backgroundBrush = SolidBrush(window.background);
@@ -263,8 +273,8 @@ bool LoadNow(const WindowLayout& window, const WindowLayout* parent, bool modal)
 
   w.state = WindowState::Loaded;
   w.owner = owner;
-  w.hwnd = CreateWindowExA(exStyle, kWindowClass, window.title, style, x, y, window.width, window.height, owner,
-                           nullptr, GetModuleHandleA(nullptr), &w);
+  w.hwnd = CreateWindowExA(exStyle, kWindowClass, window.title, style, x, y, width, height, owner, nullptr,
+                           GetModuleHandleA(nullptr), &w);
   if (!w.hwnd) {
     w.state = WindowState::NotLoaded;
     w.controls.clear();

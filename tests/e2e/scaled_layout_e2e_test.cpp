@@ -1,0 +1,148 @@
+// Both windows of the real launcher, driven from outside, at the DPI of the prefix it runs in: each
+// control at the layout's 96-DPI box scaled by the model's rule, inside the client area, clear of the
+// others (but its group box), its caption fitting it in the controls' font, lists measured in it.
+// The e2e group runs at 96 DPI; scripts/dpi-test.sh runs this again in throwaway prefix copies set
+// up before anything starts: LogPixels 96 (100 %), 120 (125 %, Windows 7's usual laptop setting),
+// 144 (150 %, Windows 10 and 11's), and 144 with CaptionHeight -330 (Windows 10's taller caption).
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../ui/ui_test_helpers.h"
+#include "base/handles.h"
+#include "launcher_process.h"
+#include "ui/layouts/main_window.h"
+#include "ui/layouts/search_window.h"
+#include "ui/model/dpi.h"
+#include "ui/model/scaling.h"
+
+namespace {
+
+using namespace ui;
+
+bool Holds(const ControlLayout& group, const ControlLayout& c) {
+  return std::find(group.children.begin(), group.children.end(), std::string_view(c.name)) != group.children.end();
+}
+
+// A control's 96-DPI box in its window: its group box's position added.
+LayoutBox BoxInWindow(const WindowLayout& window, const ControlLayout& c) {
+  LayoutBox box{c.left, c.top, c.width, c.height};
+  for (const ControlLayout& group : window.controls) {
+    if (Holds(group, c)) {
+      box.left += group.left;
+      box.top += group.top;
+    }
+  }
+  return box;
+}
+
+// 标签1's "CS路径:" fills its 40 px exactly at 96 DPI; at larger sizes its glyphs' widths round up
+// (WenQuanYi Micro Hei: 51 px in 50 at 120 DPI, 61 in 60 at 144). The pixel beyond is the colon's
+// blank right bearing, so it alone may pass the edge by that; the layout keeps its 96-DPI numbers.
+void ExpectCaptionFits(HWND control, const ControlLayout& c) {
+  const std::string caption = test::RemoteText(control);
+  const UniqueScreenDc screen(GetDC(nullptr));
+  const HGDIOBJ previous = SelectObject(screen.get(), ControlFont());
+  SIZE extent{};
+  GetTextExtentPoint32A(screen.get(), caption.data(), static_cast<int>(caption.size()), &extent);
+  ABC colon{};
+  if (std::string_view(c.name) == "标签1") GetCharABCWidthsA(screen.get(), ':', ':', &colon);
+  SelectObject(screen.get(), previous);
+  RECT area{};
+  GetClientRect(control, &area);
+  EXPECT_LE(extent.cx - colon.abcC, area.right) << caption << ": " << extent.cx << " px";
+  EXPECT_LE(extent.cy, area.bottom) << caption;
+}
+
+// A list has the field, opened list and rows of a plain drop-down list made here in the controls'
+// font at the scaled total height; rows the model draws add the layout's spacing, scaled.
+void ExpectListLikeAPlainOne(HWND list, const ControlLayout& c, LayoutBox box, int dpi) {
+  box.height = c.dropHeight > 0 ? c.dropHeight : c.height;
+  const LayoutBox scaled = ScaleBox(box, dpi);
+  const UniqueWindow plain(CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0,
+                                           scaled.width, scaled.height, nullptr, nullptr, nullptr, nullptr));
+  SendMessageA(plain.get(), WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), FALSE);
+  const auto sizes = [](HWND combo) {
+    RECT field{}, dropped{};
+    GetWindowRect(combo, &field);
+    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+    return std::vector<LRESULT>{SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0),
+                                SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0),
+                                field.bottom - field.top, dropped.bottom - dropped.top};
+  };
+  std::vector<LRESULT> expected = sizes(plain.get());
+  expected[0] += ScaleToDpi(c.rowSpacing, dpi);
+  EXPECT_EQ(sizes(list), expected) << "row, field row, field, opened list";
+}
+
+void ExpectScaledLayout(HWND window, const WindowLayout& layout, int dpi) {
+  SCOPED_TRACE(layout.name);
+  uitest::ExpectCentredFrame(window, ScaleToDpi(layout.width, dpi), ScaleToDpi(layout.height, dpi));
+  RECT client{};
+  GetClientRect(window, &client);
+  std::vector<std::pair<const ControlLayout*, RECT>> shown;
+  for (const ControlLayout& c : layout.controls) {
+    if (c.cls == ControlClass::CommonDlg) continue;  // no window of its own
+    SCOPED_TRACE(c.name);
+    HWND control = test::ControlOf(window, layout, c.name);
+    ASSERT_NE(control, nullptr);
+    const RECT r = uitest::ClientRectIn(control, window);
+    const LayoutBox box = BoxInWindow(layout, c), scaled = ScaleBox(box, dpi);
+    EXPECT_EQ(r.left, scaled.left);
+    EXPECT_EQ(r.top, scaled.top);
+    EXPECT_EQ(r.right - r.left, scaled.width);
+    if (c.cls == ControlClass::ComboBox || c.cls == ControlClass::DriverBox) {
+      ExpectListLikeAPlainOne(control, c, box, dpi);  // the field's height follows the font
+    } else {
+      EXPECT_EQ(r.bottom - r.top, scaled.height);
+      ExpectCaptionFits(control, c);
+    }
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
+        << r.right << "x" << r.bottom << " in " << client.right << "x" << client.bottom;
+    if (IsWindowVisible(control)) shown.push_back({&c, r});
+  }
+  for (size_t i = 0; i < shown.size(); ++i) {
+    for (size_t j = i + 1; j < shown.size(); ++j) {
+      const ControlLayout &a = *shown[i].first, &b = *shown[j].first;
+      RECT overlap{};
+      EXPECT_TRUE(Holds(a, b) || Holds(b, a) || !IntersectRect(&overlap, &shown[i].second, &shown[j].second))
+          << a.name << " overlaps " << b.name;
+    }
+  }
+}
+
+TEST(ScaledLayout, BothWindowsFitAtTheSystemDpi) {
+  SetProcessDPIAware();  // else Windows would show this driver the windows scaled back to 96 DPI
+  const int dpi = SystemDpi();
+  if (const char* expected = std::getenv("LAUNCHER_EXPECTED_DPI")) {
+    ASSERT_EQ(dpi, std::atoi(expected));  // the setting took
+  }
+  std::printf("system DPI %d, caption %d px\n", dpi, GetSystemMetrics(SM_CYCAPTION));
+  // Scaled once: as tall as the stock font that Wine (like Windows 8.1 and later) hands a DPI-aware
+  // program, made for the system DPI.
+  LOGFONTA made{}, stock{};
+  GetObjectA(ControlFont(), sizeof made, &made);
+  GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
+  EXPECT_EQ(made.lfHeight, stock.lfHeight);
+
+  test::ScratchDir scratch;
+  const std::string exe = scratch.File("launcher.exe");
+  ASSERT_TRUE(test::CopyTo(test::BuiltLauncher(), exe)) << test::BuiltLauncher();
+  test::LauncherProcess launcher(exe, scratch.path());
+  HWND main = launcher.MainWindow();
+  ASSERT_NE(main, nullptr);
+  ExpectScaledLayout(main, MainWindow, dpi);
+  test::Click(test::ControlOf(main, MainWindow, "按钮5"));  // 搜索 opens SearchWindow
+  HWND search = launcher.WaitForWindow(SearchWindow.title);
+  ASSERT_NE(search, nullptr);
+  ExpectScaledLayout(search, SearchWindow, dpi);
+}
+
+}  // namespace
