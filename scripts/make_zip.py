@@ -43,11 +43,11 @@ def stored_name(name):
 def main():
     if len(sys.argv) < 4:
         sys.exit("usage: make_zip.py OUT.zip EPOCH NAME=PATH...")
-    out, epoch, specs = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
+    out, epoch, entries = sys.argv[1], int(sys.argv[2]), sys.argv[3:]
     mtime, mdate = dos_time(epoch)
     body, central = bytearray(), bytearray()
-    for spec in specs:
-        name, _, path = spec.partition("=")
+    for entry in entries:
+        name, _, path = entry.partition("=")
         with open(path, "rb") as f:
             data = f.read()
         packer = zlib.compressobj(9, zlib.DEFLATED, -15)
@@ -62,7 +62,7 @@ def main():
                                mtime, mdate, crc, len(packed), len(data), len(raw), len(extra), 0, 0, 0, 0,
                                offset)
         central += raw + extra
-    end = struct.pack("<IHHHHIIH", 0x06054B50, 0, 0, len(specs), len(specs), len(central), len(body), 0)
+    end = struct.pack("<IHHHHIIH", 0x06054B50, 0, 0, len(entries), len(entries), len(central), len(body), 0)
     with open(out, "wb") as f:
         f.write(body + central + end)
 
