@@ -5,23 +5,18 @@
 # copy's registry must hold the curves of the switch's direction. Needs a build and scripts/wine-prefix.sh first.
 set -euo pipefail
 . "$(dirname "$0")/env.sh"
+. "$(dirname "$0")/throwaway-prefix.sh"
 # Every Wine process of the copy runs under the one virtual display: a server started without one
 # would leave the launcher's windows unseen.
-
-copy=$(mktemp -d /tmp/launcher-logoff.XXXXXX)
-cleanup() {
-  WINEPREFIX=$copy/prefix wineserver -k 2>/dev/null || true
-  rm -rf "$copy"
-}
-trap cleanup EXIT
-cp -a "$WINEPREFIX" "$copy/prefix"
+virtual_display
+throwaway_prefix
+copy=$throwaway_copy
 marks=$copy/marks.txt
 
 status=0
-WINEPREFIX=$copy/prefix LAUNCHER_THROWAWAY_PREFIX=1 LAUNCHER_EXE=$BUILD/launcher.exe \
-  LAUNCHER_LOGOFF_MARKS="Z:${marks//\//\\}" \
-  timeout 120 xvfb-run -a -s "-screen 0 1280x1024x24" \
-  wine "$BUILD/tests/e2e_tests.exe" --gtest_filter='LogOffInThrowawayPrefix.*' >"$copy/driver.log" 2>&1 || status=$?
+LAUNCHER_THROWAWAY_PREFIX=1 LAUNCHER_EXE=$BUILD/launcher.exe LAUNCHER_LOGOFF_MARKS="Z:${marks//\//\\}" \
+  timeout 120 wine "$BUILD/tests/e2e_tests.exe" --gtest_filter='LogOffInThrowawayPrefix.*' \
+  >"$copy/driver.log" 2>&1 || status=$?
 
 fail() {
   echo "logoff-test: FAILED: $*"
