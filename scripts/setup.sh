@@ -29,7 +29,7 @@ for attempt in 1 2 3; do
   echo "apt-get update failed (attempt $attempt)" >&2
   sleep $((attempt * 5))
 done
-install=(env DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends)
+install=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends)
 if ! "${install[@]}" "${missing[@]}"; then
   # 32-bit libraries must carry the very version of their 64-bit twins. Without the i386 security
   # index the two architectures' newest versions differ, and apt finds no solution; preferring the
