@@ -45,10 +45,24 @@ end_root_processes() {
   done
 }
 
+# end_tree PID: ends that process and every process it started (bash runs a step's command through a
+# subshell of its own, which waits for the command before it heeds a signal).
+end_tree() {
+  local pids=("$1") i=0 p _
+  while ((i < ${#pids[@]})); do
+    for p in $(pgrep -P "${pids[i]}"); do pids+=("$p"); done
+    i=$((i + 1))
+  done
+  kill -s TERM "${pids[@]}" 2>/dev/null || true
+  for _ in 1 2 3 4 5; do any_alive "${pids[@]}" || return 0; sleep 1; done
+  kill -s KILL "${pids[@]}" 2>/dev/null || true
+}
+any_alive() { local p; for p; do ! kill -0 "$p" 2>/dev/null || return 0; done; return 1; }
+
 cleanup() {
   local status=$? m
   trap - EXIT INT TERM HUP
-  [ -z "$child" ] || kill "$child" 2>/dev/null || true
+  [ -z "$child" ] || end_tree "$child"
   if [ -n "$root" ] && [ -d "$root" ]; then
     end_root_processes
     for m in $(mounts_under_root); do umount "$m" 2>/dev/null || umount -l "$m" || true; done
@@ -99,8 +113,8 @@ root=$(mktemp -d /var/tmp/fresh-root-"$release".XXXXXX)
 root=$(realpath "$root")
 chmod 755 "$root"
 echo "fresh-root: $release in $root"
-step bootstrap debootstrap --variant=minbase --include=git,sudo "$release" "$root" "$mirror" >/dev/null ||
-  { tail -20 "$root/debootstrap/debootstrap.log" >&2; exit 1; }
+bootstrap() { debootstrap --variant=minbase --include=git,sudo "$release" "$root" "$mirror" >/dev/null; }
+step bootstrap bootstrap || { tail -20 "$root/debootstrap/debootstrap.log" >&2; exit 1; }
 
 # The sources of a fresh install: the release, its updates and its security updates.
 rm -f "$root/etc/apt/sources.list"

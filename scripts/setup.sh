@@ -31,7 +31,8 @@ native=$(dpkg --print-architecture)
 twin_pins() {
   local lacking closure names p ii ci ia ca bad=""
   lacking=$(apt-get indextargets --format '$(SITE) $(RELEASE) $(COMPONENT) $(ARCHITECTURE)' 'Created-By: Packages' |
-    awk -v n="$native" '{ k = $1 " " $2 " " $3 } $4 == n { a[k] } $4 == "i386" { b[k] } END { for (k in a) if (!(k in b)) print k }')
+    awk -v n="$native" '{ k = $1 " " $2 " " $3 } $4 == n { a[k] } $4 == "i386" { b[k] }
+                        END { for (k in a) if (!(k in b)) print k }')
   [ -n "$lacking" ] || return 1
   echo "setup: no i386 index of: $lacking (a mirror in the middle of a sync?)" >&2
   closure=$(apt-cache depends --recurse --important "${missing[@]}" | grep -v '^[ <]' | sort -u)
