@@ -11,6 +11,8 @@
 #   MIRROR, SECURITY_MIRROR                   the Debian archives (default: deb.debian.org)
 # Exits with the command's status.
 set -euo pipefail
+# One block, read whole before it runs: a run takes long, and a checkout meanwhile must not change it.
+{
 
 usage="usage: scripts/fresh-root.sh bookworm|trixie [COMMAND]"
 release=${1:?$usage}
@@ -37,7 +39,7 @@ end_root_processes() {
   for sig in TERM TERM TERM TERM TERM KILL; do
     pids=()
     for p in /proc/[0-9]*; do
-      [ "$(readlink "$p/root" 2>/dev/null)" != "$root" ] || pids+=("${p#/proc/}")
+      [ ! "$p/root" -ef "$root" ] || pids+=("${p#/proc/}")
     done
     ((${#pids[@]})) || return 0
     kill -s "$sig" "${pids[@]}" 2>/dev/null || true
@@ -151,3 +153,5 @@ chroot "$root" chown -R maint:maint /home/maint/launcher
 
 step setup as_maint scripts/setup.sh
 step command as_maint "$command" offline
+exit
+}
