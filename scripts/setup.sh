@@ -3,7 +3,7 @@
 # the MinGW-w64 cross compiler and the native one, CMake, 32-bit Wine, Xvfb, Chinese fonts, ImageMagick
 # and GoogleTest, and for the release: git, Python 3 and unzip.
 # Safe to run again: it installs only what is missing. It adds i386 to dpkg's architectures for good
-# (wine32 is an i386 package) and changes nothing else in apt's configuration.
+# (wine32 is an i386 package) and changes nothing else in apt's configuration; it removes no package.
 #   scripts/setup.sh --screenshots   also Wine's own fonts: screenshots.sh takes Marlett (the caption
 #                                    buttons' glyphs) into its own prefix; the tests' prefix has none
 set -euo pipefail
@@ -81,7 +81,7 @@ for attempt in 1 2 3; do
   echo "apt-get update failed (attempt $attempt)" >&2
   sleep $((attempt * 5))
 done
-install=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends)
+install=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends --no-remove)
 status=0
 "${install[@]}" "${missing[@]}" || status=$?
 ((status)) || exit 0
