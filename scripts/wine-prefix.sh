@@ -8,6 +8,7 @@ set -euo pipefail
 if [ ! -f "$LOCPATH/zh_CN.UTF-8/LC_CTYPE" ]; then
   mkdir -p "$LOCPATH"
   localedef -i zh_CN -f UTF-8 "$LOCPATH/zh_CN.UTF-8" 2>/dev/null || [ -f "$LOCPATH/zh_CN.UTF-8/LC_CTYPE" ]
+  . "$(dirname "$0")/env.sh"  # again, now that the locale is there
 fi
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

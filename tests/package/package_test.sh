@@ -36,8 +36,14 @@ for e in entries:
     assert e.flag_bits & 0x800 == 0, f"{e.filename}: UTF-8 flag set"
     assert (e.date_time, e.external_attr, e.create_system) == (entries[0].date_time, 0, 0), e
 guide = entries[1]
-raw = guide.filename.encode("cp437")  # the stored bytes (zipfile read them as code page 437)
-assert raw == "说明.txt".encode("gbk"), raw
+# The stored name, in the central directory (zipfile decodes it as code page 437 into orig_filename, while
+# Python 3.13 puts the Unicode Path field's name into filename) and in the local header.
+raw = guide.orig_filename.encode("cp437")
+with open(sys.argv[1], "rb") as f:
+    f.seek(guide.header_offset)
+    local = f.read(30)
+    local_name = f.read(struct.unpack("<H", local[26:28])[0])
+assert raw == local_name == "说明.txt".encode("gbk"), (raw, local_name)
 tag, size, field_version, crc = struct.unpack("<HHBI", guide.extra[:9])
 assert (tag, size, field_version, crc) == (0x7075, len(guide.extra) - 4, 1, zlib.crc32(raw)), guide.extra
 assert guide.extra[9:].decode("utf-8") == "说明.txt"
