@@ -41,7 +41,7 @@ for pid in $(servers); do
   before=$(cpu_ticks "$pid") && sleep 1 && after=$(cpu_ticks "$pid") || continue
   echo "its wineserver (pid $pid) used $(((after - before) * 100 / $(getconf CLK_TCK)))% of a CPU in the last second" >&2
   if command -v gdb >/dev/null; then
-    timeout 30 gdb -p "$pid" -batch -ex bt 2>/dev/null | grep '^#' >&2
+    timeout 20 gdb -p "$pid" -batch -ex bt 2>/dev/null | grep '^#' >&2
   fi
 done
 
