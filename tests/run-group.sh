@@ -15,7 +15,7 @@ timeout --kill-after=10 "$limit" wine "$exe" "$@"
 status=$?
 ((status == 124 || status == 137)) || exit $status
 
-running=$(tr -d '\r' <"$current" 2>/dev/null)
+running=$([ -f "$current" ] && tr -d '\r' <"$current")
 echo "$(basename "$exe" .exe): over its limit of $limit s while running ${running:-no test (before the first)};" \
      "ending the wineserver of $WINEPREFIX" >&2
 rm -f "$current"
