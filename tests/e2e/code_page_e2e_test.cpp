@@ -92,11 +92,9 @@ TEST_F(OtherCodePage, WithoutTheManifestsCodePageSaysWhyInABoxThatReadsRightThen
   ASSERT_TRUE(test::WaitUntil([&] { return (box = window(true)) != nullptr; }));
   EXPECT_EQ(window(false), nullptr);  // before the main window
   EXPECT_EQ(WideText(box), Wide(kCodePageNoticeTitle, 936));
-  const std::wstring text = WideText(GetDlgItem(box, 0xFFFF));
-  EXPECT_EQ(text, Wide(CodePageNotice(1252), 936));
-  EXPECT_NE(text.find(L"代码页是 1252"), std::wstring::npos);
-  EXPECT_NE(text.find(L"更改系统区域设置"), std::wstring::npos);
-  EXPECT_NE(text.find(L"Change system locale"), std::wstring::npos);
+  // The notice's own texts (its unit test reads them) for the code page found, read right.
+  EXPECT_EQ(WideText(GetDlgItem(box, 0xFFFF)), Wide(CodePageNotice(1252), 936));
+  EXPECT_NE(WideText(GetDlgItem(box, 0xFFFF)).find(L"代码页是 1252，"), std::wstring::npos);
 
   test::Click(GetDlgItem(box, IDOK));
   HWND main = nullptr;

@@ -249,9 +249,10 @@ TEST_F(LauncherResources, CarriesAManifestOfTheProjectVersionWithoutExecutionLev
   // Windows 7, 8, 8.1 and 10/11, and no other.
   const size_t compatibility = manifest.find("<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">");
   ASSERT_NE(compatibility, std::string::npos);
+  const std::string tag = "<supportedOS Id=\"";
   std::string systems;
-  for (size_t at = compatibility; (at = manifest.find("<supportedOS Id=\"", at)) != std::string::npos; at += 16) {
-    systems += manifest.substr(at + 16, 38) + " ";
+  for (size_t at = compatibility; (at = manifest.find(tag, at)) != std::string::npos; at += tag.size()) {
+    systems += manifest.substr(at + tag.size(), 38) + " ";
   }
   EXPECT_EQ(systems,
             "{35138b9a-5d96-4fbd-8e2d-a2440225f93a} {4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38} "
