@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "base/text.h"
+#include "core/code_page_notice.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
 
@@ -54,6 +55,11 @@ int RunLauncher() {
   std::string current = LauncherDirectory();
   if (!current.empty() && current.back() == ':') current += '\\';
   SetCurrentDirectoryA(current.c_str());
+
+  // Windows 11 gives the launcher code page 936 through its manifest; older systems only with the
+  // Chinese (Simplified) system locale. Elsewhere every text would come out garbled: say why, once,
+  // in a box that reads right anyway, then go on.
+  if (GetACP() != kLauncherCodePage) ui::ShowMessageInAnyCodePage(CodePageNotice(GetACP()), kCodePageNoticeTitle);
 
   if (!ui::Load(MainWindow)) ui::Fatal("载入启动窗口失败");
   return ui::RunMessageLoop();

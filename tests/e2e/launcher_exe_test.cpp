@@ -242,6 +242,21 @@ TEST_F(LauncherResources, CarriesAManifestOfTheProjectVersionWithoutExecutionLev
   EXPECT_NE(manifest.find("name=\"Vantor.Launcher\" version=\"" LAUNCHER_PROJECT_VERSION ".0\""), std::string::npos);
   EXPECT_EQ(manifest.find("requestedExecutionLevel"), std::string::npos);
   EXPECT_EQ(manifest.find("requestedPrivileges"), std::string::npos);
+  // Code page 936 wherever Windows honours a locale name there (Windows 11).
+  EXPECT_NE(manifest.find("<activeCodePage xmlns=\"http://schemas.microsoft.com/SMI/2019/WindowsSettings\">zh-CN<"
+                          "/activeCodePage>"),
+            std::string::npos);
+  // Windows 7, 8, 8.1 and 10/11, and no other.
+  const size_t compatibility = manifest.find("<compatibility xmlns=\"urn:schemas-microsoft-com:compatibility.v1\">");
+  ASSERT_NE(compatibility, std::string::npos);
+  const std::string tag = "<supportedOS Id=\"";
+  std::string systems;
+  for (size_t at = compatibility; (at = manifest.find(tag, at)) != std::string::npos; at += tag.size()) {
+    systems += manifest.substr(at + tag.size(), 38) + " ";
+  }
+  EXPECT_EQ(systems,
+            "{35138b9a-5d96-4fbd-8e2d-a2440225f93a} {4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38} "
+            "{1f676c76-80e1-4239-95bb-83d0f6d0da78} {8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a} ");
 }
 
 TEST_F(LauncherResources, DeclaresItselfSystemDpiAware) {

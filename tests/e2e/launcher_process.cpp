@@ -1,6 +1,8 @@
 // Driving the real launcher.exe from outside.
 #include "launcher_process.h"
 
+#include <tlhelp32.h>
+
 #include <cstdlib>
 #include <vector>
 
@@ -24,19 +26,48 @@ std::string BuiltLauncher() {
 
 bool CopyTo(const std::string& from, const std::string& to) { return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0; }
 
-LauncherProcess::LauncherProcess(const std::string& exe, const std::string& workingDir, const std::string& arguments) {
+namespace {
+// The process running that executable, or 0.
+DWORD ProcessRunning(const std::string& exe) {
+  const HANDLE list = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+  if (list == INVALID_HANDLE_VALUE) return 0;
+  UniqueKernelHandle snapshot(list);
+  PROCESSENTRY32 entry{};
+  entry.dwSize = sizeof entry;
+  for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry)) {
+    UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
+    char image[MAX_PATH * 4] = {};
+    DWORD size = sizeof image;
+    if (process && QueryFullProcessImageNameA(process.get(), 0, image, &size) && lstrcmpiA(image, exe.c_str()) == 0) {
+      return entry.th32ProcessID;
+    }
+  }
+  return 0;
+}
+}  // namespace
+
+LauncherProcess::LauncherProcess(const std::string& exe, const std::string& workingDir, const std::string& arguments,
+                                 const char* unixLocale) {
   std::string commandLine = "\"" + exe + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
+  if (unixLocale) commandLine = std::string("Z:\\usr\\bin\\env LC_ALL=") + unixLocale + " wine " + commandLine;
   std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
   mutableLine.push_back('\0');
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (CreateProcessA(exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr, workingDir.c_str(), &si,
-                     &pi)) {
-    CloseHandle(pi.hThread);
-    process_.reset(pi.hProcess);
-    pid_ = pi.dwProcessId;
+  if (!CreateProcessA(unixLocale ? nullptr : exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      workingDir.c_str(), &si, &pi)) {
+    return;
+  }
+  CloseHandle(pi.hThread);
+  process_.reset(pi.hProcess);
+  pid_ = pi.dwProcessId;
+  if (unixLocale) {
+    pid_ = 0;
+    WaitUntil([&] { return (pid_ = ProcessRunning(exe)) != 0; });
+    process_.reset(pid_ ? OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, pid_)
+                        : nullptr);
   }
 }
 

@@ -21,8 +21,11 @@ bool CopyTo(const std::string& from, const std::string& to);
 
 class LauncherProcess {
  public:
-  // Starts `exe` with `arguments` in `workingDir`.
-  LauncherProcess(const std::string& exe, const std::string& workingDir, const std::string& arguments = "");
+  // Starts `exe` with `arguments` in `workingDir`. With `unixLocale` it runs in that Unix locale, not the
+  // test's (a Wine process takes its code page from it): started through the Unix env and wine, and
+  // then found by its executable's path.
+  LauncherProcess(const std::string& exe, const std::string& workingDir, const std::string& arguments = "",
+                  const char* unixLocale = nullptr);
   ~LauncherProcess();  // ends a launcher still running
   LauncherProcess(const LauncherProcess&) = delete;
   LauncherProcess& operator=(const LauncherProcess&) = delete;

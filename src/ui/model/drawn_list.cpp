@@ -69,7 +69,10 @@ void DrawListItem(WindowInstance& w, const DRAWITEMSTRUCT& draw) {
     HGDIOBJ previous = font ? SelectObject(draw.hDC, font) : nullptr;
     RECT textRect = rc;
     textRect.left += ScaleToDpi(2, SystemDpi());
-    DrawTextA(draw.hDC, text.c_str(), static_cast<int>(text.size()), &textRect,
+    // Drawn as Unicode: GDI's ANSI functions read the text in the selected font's charset, which on a
+    // system of another language is not GB2312 even where the manifest gives the process code page 936.
+    const std::wstring wide = WideText(text, CP_ACP);
+    DrawTextW(draw.hDC, wide.c_str(), static_cast<int>(wide.size()), &textRect,
               DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
     if (previous) SelectObject(draw.hDC, previous);
   }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/model/model.h"
+#include "ui/model/model_internal.h"
 #include "ui/model/threads.h"
 
 namespace ui {
@@ -37,6 +38,11 @@ int ShowMessage(bool logical, unsigned style, const char* title) {
 
 int ShowMessage(const Date& date, unsigned style, const char* title) {
   return ShowMessage(DateText(date), style, title);
+}
+
+void ShowMessageInAnyCodePage(std::string_view message, std::string_view title) {
+  MessageBoxW(nullptr, detail::WideText(message, 936).c_str(), detail::WideText(title, 936).c_str(),
+              MB_OK | MB_ICONWARNING | MB_TASKMODAL);
 }
 
 void Fatal(std::string_view reason) {

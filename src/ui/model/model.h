@@ -83,6 +83,9 @@ inline int ShowMessage(int number, unsigned style = kMsgOk, const char* title = 
   return ShowMessage(static_cast<long long>(number), style, title);
 }
 inline constexpr const char* kDefaultMessageTitle = "信息：";
+// A box that reads right whatever the process's code page: the code page 936 texts are converted to
+// Unicode and shown with OK and the warning icon, task-modal. Returns when the box is closed.
+void ShowMessageInAnyCodePage(std::string_view message, std::string_view title);
 
 // --- Main loop and fatal errors --------------------------------------------------------------------
 // Runs the window thread's message loop until the last window is gone; returns the quit code.

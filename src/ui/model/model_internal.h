@@ -93,6 +93,8 @@ void EnsureWindowThread();  // registers the window thread and its invoker windo
 bool TranslateWindowKey(const MSG& msg);
 
 std::string WindowTextOf(HWND hwnd);
+// The text as Unicode, read in the code page given (CP_ACP: the process's).
+std::wstring WideText(std::string_view text, UINT codePage);
 
 // Fills a drive list; selects the process's current drive.
 void FillDriveList(HWND combo, DriveKinds kinds);

@@ -1,0 +1,106 @@
+// The real launcher.exe on a system of another code page. Started in the Unix locale C.UTF-8, a Wine
+// process has code page 1252, as on a Windows in English; this test's own prefix stays zh_CN. The
+// launcher's manifest still gives it code page 936, as Windows 11 does. A build of the same sources
+// without that manifest element runs as Windows 10 and earlier run the launcher: it says why its
+// texts are garbled, in a box that reads right, and then goes on.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "core/code_page_notice.h"
+#include "launcher_process.h"
+#include "ui/layouts/main_window.h"
+
+namespace {
+
+using test::ControlOf;
+
+std::wstring Wide(const std::string& text, UINT codePage) {
+  wchar_t wide[4096] = {};
+  MultiByteToWideChar(codePage, 0, text.c_str(), -1, wide, 4096);
+  return wide;
+}
+
+std::wstring WideText(HWND hwnd) {
+  wchar_t text[4096] = {};
+  GetWindowTextW(hwnd, text, 4096);
+  return text;
+}
+
+// A launcher copied into a folder with a Chinese name, the fake game in a Chinese folder beside it.
+class OtherCodePage : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
+    ASSERT_TRUE(CreateDirectoryA((folder_ + "\\游戏").c_str(), nullptr));
+    ASSERT_TRUE(test::CopyTo(test::BesideThisProgram("fake_game.exe"), game_));
+  }
+  std::unique_ptr<test::LauncherProcess> StartInCUtf8(const std::string& build) {
+    EXPECT_TRUE(test::CopyTo(build, folder_ + "\\launcher.exe"));
+    auto launcher =
+        std::make_unique<test::LauncherProcess>(folder_ + "\\launcher.exe", elsewhere_.path(), "", "C.UTF-8");
+    EXPECT_TRUE(launcher->started());
+    return launcher;
+  }
+
+  test::ScratchDir home_, elsewhere_;
+  std::string folder_ = home_.File("启动器 目录");
+  std::string game_ = folder_ + "\\游戏\\hl.exe";
+};
+
+TEST_F(OtherCodePage, ShowsChineseAndKeepsOptionIniInGbk) {
+  const std::string ini = "[参数设置]\r\nCS路径=" + game_ +
+                          "\r\n分辨率=0\r\n刷新率=2\r\n颜色质量=1\r\n-noforcemaccel=假\r\n-noforcemparms=真\r\n"
+                          "-noforcemspd=假\r\n";
+  test::WriteFileBytes(folder_ + "\\option.ini", ini);
+  auto launcher = StartInCUtf8(test::BuiltLauncher());
+  const HWND main = launcher->MainWindow();  // found by its Chinese title
+  ASSERT_NE(main, nullptr);
+  for (const ui::ControlLayout& c : MainWindow.controls) {
+    const std::string text = test::RemoteText(ControlOf(main, MainWindow, c.name));
+    const std::string name = c.name;
+    if (name == main_window::kMouseStateLabel || name == main_window::kMouseAccelButton) {
+      EXPECT_TRUE(text.find("鼠标加速") != std::string::npos) << text;  // the mouse state, set at start
+    } else if (c.cls != ui::ControlClass::ComboBox && c.cls != ui::ControlClass::CommonDlg) {
+      EXPECT_EQ(text, c.cls == ui::ControlClass::EditBox ? game_ : c.caption) << c.name;
+    }
+  }
+  const auto send = [&](const char* name, UINT msg) {
+    return SendMessageA(ControlOf(main, MainWindow, name), msg, 0, 0);
+  };
+  EXPECT_EQ(send("组合框2", CB_GETCURSEL), 2);
+  EXPECT_EQ(send("组合框3", CB_GETCURSEL), 1);
+  EXPECT_EQ(send("选择框1", BM_GETCHECK), BST_UNCHECKED);
+  EXPECT_EQ(send("选择框2", BM_GETCHECK), BST_CHECKED);
+  EXPECT_EQ(send("选择框3", BM_GETCHECK), BST_UNCHECKED);
+
+  test::Click(ControlOf(main, MainWindow, "按钮1"));  // 启动 CS: saves, then starts the game
+  const std::string log = folder_ + "\\游戏\\game.log";
+  ASSERT_TRUE(test::WaitUntil([&] { return test::ReadFileBytes(log).find(game_) != std::string::npos; }));
+  EXPECT_EQ(test::ReadFileBytes(folder_ + "\\option.ini"), ini);
+}
+
+TEST_F(OtherCodePage, WithoutTheManifestsCodePageSaysWhyInABoxThatReadsRightThenGoesOn) {
+  auto launcher = StartInCUtf8(test::BesideThisProgram("launcher_system_code_page.exe"));
+  const auto window = [&](bool dialog) {
+    return test::FindFirstWindow([&](HWND w) {
+      return test::ProcessOf(w) == launcher->pid() && IsWindowVisible(w) && (test::ClassOf(w) == "#32770") == dialog;
+    });
+  };
+  HWND box = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] { return (box = window(true)) != nullptr; }));
+  EXPECT_EQ(window(false), nullptr);  // before the main window
+  EXPECT_EQ(WideText(box), Wide(kCodePageNoticeTitle, 936));
+  // The notice's own texts (its unit test reads them) for the code page found, read right.
+  EXPECT_EQ(WideText(GetDlgItem(box, 0xFFFF)), Wide(CodePageNotice(1252), 936));
+  EXPECT_NE(WideText(GetDlgItem(box, 0xFFFF)).find(L"代码页是 1252，"), std::wstring::npos);
+
+  test::Click(GetDlgItem(box, IDOK));
+  HWND main = nullptr;
+  ASSERT_TRUE(test::WaitUntil([&] { return (main = window(false)) != nullptr; }));
+  EXPECT_EQ(WideText(main), Wide(MainWindow.title, 1252));  // as today: its texts read in code page 1252
+  EXPECT_EQ(window(true), nullptr);
+}
+
+}  // namespace
