@@ -21,9 +21,10 @@ fail() {
   cat "$throwaway_copy/driver.log" "$marks" "$record" 2>/dev/null
   exit 1
 }
-# wait_for FILE LINE: until the file holds that line, for at most a minute.
+# wait_for FILE LINE: until the file holds that line, for at most three minutes (the first program of
+# a fresh copy starts its Wine server and services first, and a loaded machine is slow at it).
 wait_for() {
-  for _ in $(seq 600); do
+  for _ in $(seq 1800); do
     grep -qx "$2" "$1" 2>/dev/null && return 0
     sleep 0.1
   done
@@ -58,11 +59,11 @@ session agree
 wait "$driver" || true
 grep -qx clicked "$marks" || fail "the driver never pressed the switch"
 grep -qx asked "$record" || fail "the agreeing program was not asked"
-timeout 30 tail --pid="$editor" -f /dev/null || fail "the agreeing program still runs"
+timeout 180 tail --pid="$editor" -f /dev/null || fail "the agreeing program still runs"
 grep -qx "launcher ended" "$marks" || fail "the log-off did not end the launcher"
 # The registry is saved when the copy's server ends.
 WINEPREFIX=$throwaway_copy/prefix wineserver -k 2>/dev/null || true
-timeout 30 env WINEPREFIX="$throwaway_copy/prefix" wineserver -w || fail "the copy's server did not end"
+timeout 180 env WINEPREFIX="$throwaway_copy/prefix" wineserver -w || fail "the copy's server did not end"
 # The pair the switch's direction writes, as Wine saves binary values.
 linearX=00,00,00,00,00,00,00,00,00,a0,00,00,00,00,00,00,00,40,01,00,00,00,00,00,00,80,02,00,00,00,00,00,00,00,05,00,00,00,00,00
 linearY=00,00,00,00,00,00,00,00,66,a6,02,00,00,00,00,00,cd,4c,05,00,00,00,00,00,a0,99,0a,00,00,00,00,00,38,33,15,00,00,00,00,00
