@@ -42,7 +42,7 @@ session() {
   editor=$!
   wait_for "$record" ready || fail "the other program did not start"
   LAUNCHER_THROWAWAY_PREFIX=1 LAUNCHER_EXE=$BUILD/launcher.exe LAUNCHER_LOGOFF_MARKS="Z:${marks//\//\\}" \
-    timeout 120 wine "$BUILD/tests/e2e_tests.exe" --gtest_filter='LogOffInThrowawayPrefix.*' \
+    timeout 600 wine "$BUILD/tests/e2e_tests.exe" --gtest_filter='LogOffInThrowawayPrefix.*' \
     >"$throwaway_copy/driver.log" 2>&1 &
   driver=$!
 }

@@ -35,7 +35,9 @@ TEST(LogOffInThrowawayPrefix, YesToBothQuestionsLogsOff) {
   test::LauncherProcess launcher(test::LauncherExe(), scratch.path());
   ASSERT_TRUE(launcher.started());
 
-  HWND main = launcher.MainWindow();
+  // The copy's first programs start its Wine server and services: slow on a loaded machine.
+  constexpr DWORD kPatienceMs = 180000;
+  HWND main = launcher.MainWindow(kPatienceMs);
   ASSERT_NE(main, nullptr);
   HWND button = test::ControlOf(main, MainWindow, "按钮4");
   ASSERT_NE(button, nullptr);
@@ -50,6 +52,6 @@ TEST(LogOffInThrowawayPrefix, YesToBothQuestionsLogsOff) {
 
   // This process has no window: under Wine a log-off that asks the programs leaves it running (Windows
   // would end it with the session), so it can tell whether the launcher was ended.
-  Mark(launcher.WaitForExit(nullptr) ? "launcher ended" : "launcher runs");
+  Mark(launcher.WaitForExit(nullptr, kPatienceMs) ? "launcher ended" : "launcher runs");
   EXPECT_EQ(answerer.SeenCount(), 2u);
 }
