@@ -43,6 +43,11 @@ struct KernelHandleTraits {
   static Value Invalid() { return nullptr; }
   static void Close(Value h) { ::CloseHandle(h); }
 };
+struct FileHandleTraits {  // from CreateFile, which fails with INVALID_HANDLE_VALUE
+  using Value = HANDLE;
+  static Value Invalid() { return INVALID_HANDLE_VALUE; }
+  static void Close(Value h) { ::CloseHandle(h); }
+};
 struct FindHandleTraits {
   using Value = HANDLE;
   static Value Invalid() { return INVALID_HANDLE_VALUE; }
@@ -75,6 +80,7 @@ struct ScreenDcTraits {  // the whole screen's DC, from GetDC(nullptr)
 };
 
 using UniqueKernelHandle = UniqueHandle<KernelHandleTraits>;
+using UniqueFileHandle = UniqueHandle<FileHandleTraits>;
 using UniqueFindHandle = UniqueHandle<FindHandleTraits>;
 using UniqueRegKey = UniqueHandle<RegistryKeyTraits>;
 using UniqueGdiObject = UniqueHandle<GdiObjectTraits>;

@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <limits>
 
-#include "base/text.h"
-
 namespace {
 
 bool IsBlank(char c) {
@@ -41,16 +39,24 @@ std::string FlagToSettingText(bool flag) { return flag ? kTrueSettingText : kFal
 
 bool SettingTextToFlag(std::string_view text) { return text == kTrueSettingText; }
 
-std::string SettingsLockName(std::string_view fullPath) {
-  // One-byte letters in upper case; the second byte of a two-byte character stays as it is.
-  std::string folded(fullPath);
-  cp936::ForEachCharacter(folded, [&](std::size_t at) {
-    if (cp936::CharacterLength(folded, at) == 1) folded[at] = cp936::UpperAscii(folded[at]);
-    return true;
-  });
-  std::uint64_t hash = 14695981039346656037ull;  // 64-bit FNV-1a
-  for (const char byte : folded) hash = (hash ^ static_cast<unsigned char>(byte)) * 1099511628211ull;
-  char name[64];
-  std::snprintf(name, sizeof name, "Local\\VantorLauncher.option.ini.%016llx", static_cast<unsigned long long>(hash));
+namespace {
+constexpr const char kLockPrefix[] = "Local\\VantorLauncher.option.ini.";
+}  // namespace
+
+std::string SettingsLockName(std::uint32_t volumeSerial, std::uint64_t folderIndex) {
+  char name[96];
+  std::snprintf(name, sizeof name, "%s%08lx.%016llx", kLockPrefix, static_cast<unsigned long>(volumeSerial),
+                static_cast<unsigned long long>(folderIndex));
+  return name;
+}
+
+std::string SettingsLockName(std::u16string_view foldedPath) {
+  std::uint64_t hash = 14695981039346656037ull;  // 64-bit FNV-1a over the units' bytes
+  for (const char16_t unit : foldedPath) {
+    hash = (hash ^ (unit & 0xFFu)) * 1099511628211ull;
+    hash = (hash ^ (unit >> 8)) * 1099511628211ull;
+  }
+  char name[96];
+  std::snprintf(name, sizeof name, "%spath.%016llx", kLockPrefix, static_cast<unsigned long long>(hash));
   return name;
 }

@@ -24,8 +24,11 @@ std::string FlagToSettingText(bool flag);
 // True exactly for "真" (bytes D5 E6); "假", "1", "TRUE" and everything else read as false.
 bool SettingTextToFlag(std::string_view text);
 
-// The name of the lock that launchers of one session share for one settings file, given its full
-// path: the same for two spellings of the path that differ only in the case of ASCII letters (the
-// file system does not tell them apart), different for different paths, within the system's limit
-// on object names and without a backslash after its namespace.
-std::string SettingsLockName(std::string_view fullPath);
+// The name of the lock that launchers of one session share for the settings file of one folder,
+// from the folder's identity: its volume's serial number and its file index, the same however the
+// folder's path is spelt (short or long names, letter case, another drive letter). Within the system's
+// limit on object names and without a backslash after its namespace.
+std::string SettingsLockName(std::uint32_t volumeSerial, std::uint64_t folderIndex);
+// The same for a folder that cannot be opened: from its path in long form, already folded to upper
+// case, as UTF-16 units. Never equal to a name from an identity.
+std::string SettingsLockName(std::u16string_view foldedPath);

@@ -15,16 +15,36 @@ namespace {
 // milliseconds; past this the other launcher is taken to hang, and the file is used without the lock.
 constexpr DWORD kLockTimeoutMs = 10000;
 
+// The long form of the folder's path, in upper case as the file system folds names: letters beyond
+// ASCII too (full-width Ｃｓ and ＣＳ name one folder).
+std::u16string FoldedLongPath(const std::string& folder) {
+  char longPath[MAX_PATH * 4];
+  const DWORD n = GetLongPathNameA(folder.c_str(), longPath, sizeof longPath);
+  const std::string path = n > 0 && n < sizeof longPath ? std::string(longPath, n) : folder;
+  const int units = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  if (units <= 0) return {};
+  std::wstring wide(units, L'\0'), upper(units, L'\0');
+  MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), units);
+  if (LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, wide.data(), units, upper.data(), units) != units) {
+    upper = wide;
+  }
+  return std::u16string(upper.begin(), upper.end());
+}
+
 // Held around a load's reads and a save's seven writes, so that two launchers in one folder (a double
 // click twice) never interleave their writes: each profile write reads and rewrites the whole file, and
-// interleaved they lose lines, the player's own among them.
+// interleaved they lose lines, the player's own among them. The lock belongs to the folder, not to the
+// spelling of its path: a launcher started through the folder's short name shares it with one started
+// through the long name.
 class SettingsFileLock {
  public:
   explicit SettingsFileLock(const std::string& file) {
     char full[MAX_PATH * 4];
-    const DWORD n = GetFullPathNameA(file.c_str(), sizeof full, full, nullptr);
-    const std::string path = n > 0 && n < sizeof full ? std::string(full, n) : file;
-    mutex_.reset(CreateMutexA(nullptr, FALSE, SettingsLockName(path).c_str()));
+    char* name = nullptr;
+    const DWORD n = GetFullPathNameA(file.c_str(), sizeof full, full, &name);
+    std::string folder = file;
+    if (n > 0 && n < sizeof full) folder = name ? std::string(full, name) : std::string(full, n);
+    mutex_.reset(CreateMutexA(nullptr, FALSE, SettingsLockNameOfFolder(folder).c_str()));
     if (!mutex_) return;
     // An abandoned lock (a launcher that died holding it) is ours now all the same.
     const DWORD r = WaitForSingleObject(mutex_.get(), kLockTimeoutMs);
@@ -66,6 +86,19 @@ void ReadStoredForm(const std::string& stored, std::int32_t& index) { index = Se
 void ReadStoredForm(const std::string& stored, bool& flag) { flag = SettingTextToFlag(stored); }
 
 }  // namespace
+
+std::string SettingsLockNameOfFolder(const std::string& folder) {
+  // Opening a folder needs backup semantics, and asks for no right beyond its attributes.
+  const UniqueFileHandle handle(CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  BY_HANDLE_FILE_INFORMATION info;
+  if (handle && GetFileInformationByHandle(handle.get(), &info)) {
+    return SettingsLockName(info.dwVolumeSerialNumber,
+                            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow);
+  }
+  return SettingsLockName(FoldedLongPath(folder));
+}
 
 std::string SettingsFilePath() { return LauncherDirectory() + "\\option.ini"; }
 

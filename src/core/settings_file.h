@@ -25,6 +25,10 @@ using LaunchSettingField = std::variant<std::string LaunchSettings::*, std::int3
 inline constexpr const char kSettingsSection[] = "参数设置";
 inline constexpr unsigned kSettingBufferSize = 10240;
 
+// The name of the lock that loads and saves of a settings file in `folder` (a full path) hold: from the
+// folder's identity, or where the folder cannot be opened from its long path in upper case.
+std::string SettingsLockNameOfFolder(const std::string& folder);
+
 // LauncherDirectory followed by "\option.ini"; independent of the current directory.
 std::string SettingsFilePath();
 

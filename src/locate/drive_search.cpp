@@ -117,7 +117,6 @@ void EndRunningWalk() {
 }  // namespace
 
 DWORD WINAPI SearchWorker(void*) noexcept {
-  StopRequested = 0;
   ui::SetDisabled(SearchWindow, kStartButton, true);
   const std::string root = RootText();
   // A worker ended before it got this far reads no drive and walks nothing.
@@ -140,7 +139,6 @@ HANDLE StartWorkerThread(LPTHREAD_START_ROUTINE entry, void* parameter, bool run
 
 void EndWorkerThread(HANDLE thread) {
   if (!thread) return;
-  StopRequested = 1;
   g_ending.push_back(thread);
   ui::EndWorker(thread);
   g_ending.erase(std::find(g_ending.begin(), g_ending.end(), thread));
@@ -153,6 +151,10 @@ void OnOpenSearchClicked() {
 }
 
 void OnStartSearchClicked() {
+  // Cleared here, before the worker exists, so that a 停止 handled from now on, even before the worker
+  // has begun or while an earlier walk is being ended, stops this walk. An ended walk needs no flag:
+  // its worker's accesses are refused from then on, and it stops at its next check.
+  StopRequested = 0;
   ui::SetDisabled(SearchWindow, kDriveList, true);
   const unsigned closings = g_closings;
   EndRunningWalk();

@@ -15,7 +15,8 @@
 #include "base/handles.h"
 
 // Shared by the window thread and the worker, without a lock. 1 asks the walk to end at its next
-// check; the worker clears it when it begins and sets it on a confirmed find.
+// check; 搜索 clears it on the window thread before it starts the worker, 停止 sets it, and the worker
+// sets it on a confirmed find and otherwise only reads it.
 extern std::atomic<LONG> StopRequested;
 // The most recently started worker's thread handle, owned by the search's logic; null when there is
 // none.

@@ -1,4 +1,4 @@
-// The forced log-off as the system carries it out: the platform check, the shutdown privilege and the
+// The log-off as the system carries it out: the platform check, the shutdown privilege and the
 // request itself.
 #include "system/log_off.h"
 
@@ -31,7 +31,9 @@ bool EnableShutdownPrivilege() {
   return GetLastError() == ERROR_SUCCESS;
 }
 
-bool RequestLogOff() { return ExitWindowsEx(EWX_LOGOFF | EWX_FORCE, 0) != FALSE; }
+// Every program is asked first (WM_QUERYENDSESSION) and may save its work or refuse; only one that hangs
+// is ended without its answer. EWX_FORCE would end them all unasked, unsaved work lost.
+bool RequestLogOff() { return ExitWindowsEx(EWX_LOGOFF | EWX_FORCEIFHUNG, 0) != FALSE; }
 
 constexpr LogOffSteps kSystemSteps = {IsNtPlatform, EnableShutdownPrivilege, RequestLogOff};
 

@@ -1,4 +1,4 @@
-// The forced log-off of the current user, offered after the mouse curves change.
+// The log-off of the current user, offered after the mouse curves change.
 #pragma once
 
 // The steps of a log-off, as the system carries them out. ForceLogOff(steps) decides which run.
@@ -6,7 +6,7 @@ struct LogOffSteps {
   bool (*isNtPlatform)();
   // Enables the shutdown privilege of the launcher's own process; true when it is in force.
   bool (*enableShutdownPrivilege)();
-  // Asks the system to end the session without asking the running programs; true when accepted.
+  // Asks the system to end the session, letting the running programs save or refuse; true when accepted.
   bool (*requestLogOff)();
 };
 

@@ -1,9 +1,9 @@
-// The log-off offered after the mouse switch, for real. Under Wine a log-off ends every process of the
-// prefix, this test's own included, so it runs only when scripts/logoff-test.sh starts it in a
-// throwaway copy of the test prefix and judges the outcome from outside; anywhere else it is skipped.
-// It leaves marks in the file named by LAUNCHER_LOGOFF_MARKS: the switch's direction as its caption
-// shows it ("restore" or "switch off"), "clicked" once it is pressed, "survived" if the log-off did not
-// end this process.
+// The log-off offered after the mouse switch, for real. Under Wine a log-off reaches every program of
+// the prefix, so it runs only when scripts/logoff-test.sh starts it in a throwaway copy of the test
+// prefix, beside another program of the session, and judges the outcome from outside; anywhere else it
+// is skipped. It leaves marks in the file named by LAUNCHER_LOGOFF_MARKS: the switch's direction as its
+// caption shows it ("restore" or "switch off"), "clicked" once it is pressed, then "launcher ended" or
+// "launcher runs".
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -26,7 +26,7 @@ void Mark(const char* what) {
 
 }  // namespace
 
-TEST(LogOffInThrowawayPrefix, YesToBothQuestionsEndsTheSession) {
+TEST(LogOffInThrowawayPrefix, YesToBothQuestionsLogsOff) {
   const char* throwaway = std::getenv("LAUNCHER_THROWAWAY_PREFIX");
   if (!throwaway || std::string(throwaway) != "1") GTEST_SKIP() << "only in a throwaway prefix";
 
@@ -35,7 +35,9 @@ TEST(LogOffInThrowawayPrefix, YesToBothQuestionsEndsTheSession) {
   test::LauncherProcess launcher(test::LauncherExe(), scratch.path());
   ASSERT_TRUE(launcher.started());
 
-  HWND main = launcher.MainWindow();
+  // The copy's first programs start its Wine server and services: slow on a loaded machine.
+  constexpr DWORD kPatienceMs = 180000;
+  HWND main = launcher.MainWindow(kPatienceMs);
   ASSERT_NE(main, nullptr);
   HWND button = test::ControlOf(main, MainWindow, "按钮4");
   ASSERT_NE(button, nullptr);
@@ -48,7 +50,8 @@ TEST(LogOffInThrowawayPrefix, YesToBothQuestionsEndsTheSession) {
   // The handler does not return before the log-off, so the press must not wait for it.
   SendNotifyMessageA(button, BM_CLICK, 0, 0);
 
-  launcher.WaitForExit(nullptr);
-  Mark("survived");
-  ADD_FAILURE() << "the log-off left this process running; boxes answered: " << answerer.SeenCount();
+  // This process has no window: under Wine a log-off that asks the programs leaves it running (Windows
+  // would end it with the session), so it can tell whether the launcher was ended.
+  Mark(launcher.WaitForExit(nullptr, kPatienceMs) ? "launcher ended" : "launcher runs");
+  EXPECT_EQ(answerer.SeenCount(), 2u);
 }

@@ -236,3 +236,11 @@ TEST(SettingsFile, LineBreaksInAPathCannotAddLinesToTheFile) {
   EXPECT_EQ(test::ReadFileBytes(file), kSampleFile);
   EXPECT_EQ(LoadLaunchSettings(file).resolutionIndex, 5);
 }
+
+TEST(SettingsFile, LockOfAFolderThatCannotBeOpenedFoldsEveryLetter) {
+  // Named from the path: in upper case as the file system folds names, full-width letters too.
+  const std::string name = SettingsLockNameOfFolder("Z:\\不存在\\Ｃｓ\\");
+  EXPECT_EQ(SettingsLockNameOfFolder("z:\\不存在\\ＣＳ\\"), name);
+  EXPECT_NE(SettingsLockNameOfFolder("Z:\\不存在\\ＣＴ\\"), name);
+  EXPECT_NE(SettingsLockNameOfFolder("Z:\\不在\\ＣＳ\\"), name);
+}

@@ -207,6 +207,25 @@ TEST_F(SearchTest, StopEndsTheWalkKeepingTheLastPathShown) {
   EXPECT_TRUE(ControlsEnabled());
 }
 
+TEST_F(SearchTest, StopRightAfterSearchEndsEachWalkAtOnce) {
+  // 停止 handled before the worker has begun: the walk ends at its first check, round after round.
+  search_test::MakeTree({"a\\hl.exe"});
+  test::BoxAnswerer boxes;
+  for (int round = 0; round < 9; ++round) boxes.Answer(IDCANCEL);
+  for (int round = 0; round < 8; ++round) {
+    OnStartSearchClicked();
+    OnStopSearchClicked();
+    WaitForWalkEnd();
+    EXPECT_EQ(Recorded(), Texts{}) << "round " << round;
+    EXPECT_TRUE(ControlsEnabled());
+  }
+  EXPECT_EQ(boxes.SeenCount(), 0u);
+  OnStartSearchClicked();
+  WaitForWalkEnd();
+  EXPECT_EQ(Recorded(), (Texts{P("a"), P("a\\."), P("a\\hl.exe"), P("a\\"), Root(), kNotFound}));
+  EXPECT_EQ(boxes.SeenCount(), 1u);
+}
+
 TEST_F(SearchTest, StopWhileThePromptIsOpenBringsNoFurtherPrompt) {
   // The path names both executables: declining the first prompt after 停止 ends the walk there.
   search_test::MakeTree({"d\\cstrike.exe.hl.exe"});

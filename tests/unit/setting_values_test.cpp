@@ -53,15 +53,17 @@ TEST(SettingValueTexts, OnlyTheExactTrueTextReadsTrue) {
     EXPECT_FALSE(SettingTextToFlag(other)) << other;
 }
 
-TEST(SettingValueTexts, OneLockNamePerSettingsFile) {
-  const std::string name = SettingsLockName("D:\\Games\\CS\\option.ini");
-  EXPECT_EQ(name.rfind("Local\\", 0), 0u);
-  EXPECT_EQ(name.find('\\', 6), std::string::npos);
-  EXPECT_LT(name.size(), 260u);
-  // Letters in another case name the same file; another folder is another file.
-  EXPECT_EQ(SettingsLockName("d:\\games\\cs\\OPTION.INI"), name);
-  EXPECT_NE(SettingsLockName("D:\\Games\\CS2\\option.ini"), name);
-  // The second byte of a two-byte character is not a letter: B0 61 and B0 41 are other characters.
-  EXPECT_NE(SettingsLockName("D:\\\xB0\x61\\option.ini"), SettingsLockName("D:\\\xB0\x41\\option.ini"));
-  EXPECT_EQ(SettingsLockName(std::string(5000, 'a')).size(), name.size());
+TEST(SettingValueTexts, OneLockNamePerFolder) {
+  const std::string name = SettingsLockName(0x1234ABCDu, 0x0005000000000A2Bull);
+  for (const std::string& n : {name, SettingsLockName(u"D:\\GAMES\\CS\\" + std::u16string(5000, u'A'))}) {
+    EXPECT_EQ(n.rfind("Local\\", 0), 0u) << n;
+    EXPECT_EQ(n.find('\\', 6), std::string::npos) << n;
+    EXPECT_LT(n.size(), 100u) << n;
+  }
+  // The serial number and both halves of the index count; so does every unit of a path.
+  EXPECT_NE(SettingsLockName(0x1234ABCDu, 0x0005000000000A2Aull), name);
+  EXPECT_NE(SettingsLockName(0x1234ABCDu, 0x0004000000000A2Bull), name);
+  EXPECT_NE(SettingsLockName(0x1234ABCCu, 0x0005000000000A2Bull), name);
+  EXPECT_NE(SettingsLockName(u"D:\\\uFF23\uFF33"), SettingsLockName(u"D:\\\uFF23\uFF34"));
+  EXPECT_NE(SettingsLockName(u"D:\\\u4E00"), SettingsLockName(u"D:\\\u0100"));  // both bytes of a unit
 }
