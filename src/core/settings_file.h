@@ -16,6 +16,8 @@ struct LaunchSettings {
   bool noForceMouseAccel = false;
   bool noForceMouseParms = false;
   bool noForceMouseSpeed = false;
+
+  bool operator==(const LaunchSettings&) const = default;
 };
 
 // One field of LaunchSettings: a text, a list index, or a logical value.
