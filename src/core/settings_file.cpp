@@ -15,7 +15,7 @@ namespace {
 // milliseconds; past this the other launcher is taken to hang, and the file is used without the lock.
 constexpr DWORD kLockTimeoutMs = 10000;
 
-// Held around a load's reads and a save's seven writes, so that two launchers in one folder (a double
+// Held around a load's reads and a save's writes, so that two launchers in one folder (a double
 // click twice) never interleave their writes: each profile write reads and rewrites the whole file, and
 // interleaved they lose lines, the player's own among them.
 class SettingsFileLock {
@@ -41,8 +41,8 @@ class SettingsFileLock {
   bool owned_ = false;
 };
 
-// Each field with its key in the file, in the order a save writes them; the keys of the three flags are
-// spelled exactly like the game switches they stand for.
+// Each field with its key in the file, in the order a save writes them; the flags' keys are spelled
+// exactly like the game switches they stand for.
 struct SettingKey {
   LaunchSettingField field;
   const char* key;

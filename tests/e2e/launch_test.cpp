@@ -132,7 +132,7 @@ TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
       << records[0].first;
   EXPECT_EQ(records[0].second, home_.path());
 
-  // All seven keys and nothing else, with the values of the controls.
+  // Every key of the section and nothing else, with the values of the controls.
   char section[4096] = {};
   const DWORD n = GetPrivateProfileSectionA("参数设置", section, sizeof section, ini_.c_str());
   std::vector<std::string> lines;
