@@ -179,15 +179,15 @@ ScratchDir::ScratchDir() {
   }
 }
 
-namespace {
-void RemoveTree(const std::string& dir) {
+void RemoveTree(const std::string& folder, bool keepFolder) {
+  const std::string prefix = !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
   WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+  HANDLE find = FindFirstFileA((prefix + "*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
     do {
       std::string name = data.cFileName;
       if (name == "." || name == "..") continue;
-      std::string full = dir + "\\" + name;
+      std::string full = prefix + name;
       SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(full);
@@ -197,10 +197,10 @@ void RemoveTree(const std::string& dir) {
     } while (FindNextFileA(find, &data));
     FindClose(find);
   }
-  SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(dir.c_str());
+  if (keepFolder) return;
+  SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryA(folder.c_str());
 }
-}  // namespace
 
 ScratchDir::~ScratchDir() { RemoveTree(path_); }
 

@@ -91,6 +91,10 @@ class ScratchDir {
   std::string path_;
 };
 
+// Removes everything in a folder (a drive's root too), read-only entries included, and then the folder
+// itself unless `keepFolder`.
+void RemoveTree(const std::string& folder, bool keepFolder = false);
+
 // A file in the folder of the running test program.
 std::string BesideThisProgram(const std::string& name);
 
