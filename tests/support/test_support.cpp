@@ -50,6 +50,15 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
+bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= timeoutMs) return condition();
+    Sleep(5);
+  }
+}
+
 std::string WindowText(HWND hwnd) {
   int n = GetWindowTextLengthA(hwnd);
   std::string s(static_cast<size_t>(n) + 1, '\0');
