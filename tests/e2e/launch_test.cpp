@@ -8,6 +8,7 @@
 
 #include "launcher_process.h"
 #include "ui/layouts/main_window.h"
+#include "ui/model/model.h"
 
 namespace {
 
@@ -217,7 +218,7 @@ TEST_F(LaunchTest, EmptyPathAsksForItAndWritesNothing) {
   test::Click(Control("按钮1"));
   ASSERT_TRUE(test::WaitUntil([&] { return boxes.SeenCount() == 1; }));
   const test::SeenBox box = boxes.Seen()[0];
-  EXPECT_EQ(box.title, "信息：");
+  EXPECT_EQ(box.title, ui::kDefaultMessageTitle);
   EXPECT_EQ(box.text, "请设置CS文件路径地址");
   SyncWithLauncher();
   EXPECT_FALSE(test::FileExists(ini_));
