@@ -189,7 +189,8 @@ ScratchDir::ScratchDir() {
 }
 
 void RemoveTree(const std::string& folder, bool keepFolder) {
-  const std::string prefix = !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+  // Never judged by its last byte: a name may end in a two-byte character whose second byte is 0x5C.
+  const std::string prefix = folder + "\\";
   WIN32_FIND_DATAA data;
   HANDLE find = FindFirstFileA((prefix + "*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {

@@ -94,8 +94,8 @@ class ScratchDir {
   std::string path_;
 };
 
-// Removes everything in a folder (a drive's root too), read-only entries included, and then the folder
-// itself unless `keepFolder`.
+// Removes everything in a folder, read-only entries included, and then the folder itself unless
+// `keepFolder`. The folder is named without a trailing backslash ("S:" for a drive's root).
 void RemoveTree(const std::string& folder, bool keepFolder = false);
 
 // A file in the folder of the running test program.

@@ -48,7 +48,7 @@ std::string Root() { return std::string(1, TestDrive()) + ":\\"; }
 
 void MakeTree(const std::vector<std::string>& paths) {
   const std::string root = Root();
-  test::RemoveTree(root, true);
+  test::RemoveTree(root.substr(0, 2), true);
   for (const std::string& path : paths) {
     for (size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1)) {
       CreateDirectoryA((root + path.substr(0, cut)).c_str(), nullptr);
