@@ -4,7 +4,8 @@
 #include <string>
 #include <string_view>
 
-// One of the three mouse switches: whether its box is checked, and its caption at that moment.
+// One of the mouse switches (the `switches` of BuildGameCommandLine): whether its box is checked, and
+// its caption at that moment.
 struct MouseSwitch {
   bool checked = false;
   std::string caption;

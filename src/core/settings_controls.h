@@ -3,7 +3,7 @@
 
 #include "core/settings_file.h"
 
-// The seven settings as MainWindow's controls hold them now.
+// Every setting of kSettingControls as MainWindow's controls hold it now.
 LaunchSettings SettingsFromControls();
 
 // Puts every setting into its control: the path into 编辑框1, each index into its list, each flag into

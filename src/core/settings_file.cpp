@@ -31,7 +31,7 @@ std::u16string FoldedLongPath(const std::string& folder) {
   return std::u16string(upper.begin(), upper.end());
 }
 
-// Held around a load's reads and a save's seven writes, so that two launchers in one folder (a double
+// Held around a load's reads and a save's writes, so that two launchers in one folder (a double
 // click twice) never interleave their writes: each profile write reads and rewrites the whole file, and
 // interleaved they lose lines, the player's own among them. The lock belongs to the folder, not to the
 // spelling of its path: a launcher started through the folder's short name shares it with one started
@@ -61,8 +61,8 @@ class SettingsFileLock {
   bool owned_ = false;
 };
 
-// Each field with its key in the file, in the order a save writes them; the keys of the three flags are
-// spelled exactly like the game switches they stand for.
+// Each field with its key in the file, in the order a save writes them; the flags' keys are spelled
+// exactly like the game switches they stand for.
 struct SettingKey {
   LaunchSettingField field;
   const char* key;

@@ -1,13 +1,14 @@
-// option.ini beside the launcher's executable: the seven settings of MainWindow kept between runs, all
-// under the section "参数设置", reached only through the system's private profile functions.
+// option.ini beside the launcher's executable: the settings of MainWindow (LaunchSettings) kept between
+// runs, all under the section "参数设置", reached only through the system's private profile functions.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <variant>
 
-// The seven settings exchanged between option.ini and the controls of MainWindow. A list's index counts
-// its items from 0; -1 means no item is selected.
+// The settings exchanged between option.ini and the controls of MainWindow: each field has its key in
+// kSettingKeys (settings_file.cpp) and its control in kSettingControls (settings_controls.cpp). A list's
+// index counts its items from 0; -1 means no item is selected.
 struct LaunchSettings {
   std::string gamePath;
   std::int32_t resolutionIndex = 0;
@@ -16,6 +17,8 @@ struct LaunchSettings {
   bool noForceMouseAccel = false;
   bool noForceMouseParms = false;
   bool noForceMouseSpeed = false;
+
+  bool operator==(const LaunchSettings&) const = default;
 };
 
 // One field of LaunchSettings: a text, a list index, or a logical value.
@@ -43,13 +46,13 @@ std::string ReadSetting(const std::string& file, const std::string& key);
 void WriteSetting(const std::string& key, const std::string& value);
 void WriteSetting(const std::string& file, const std::string& key, const std::string& value);
 
-// Reads the seven keys; a missing or unreadable one gives the field's default. Loads and saves hold a
-// lock that every launcher of the session shares for the file, so that one launcher's seven writes
+// Reads every key of kSettingKeys; a missing or unreadable one gives the field's default. Loads and saves
+// hold a lock that every launcher of the session shares for the file, so that one launcher's writes
 // never interleave with another's reads or writes.
 LaunchSettings LoadLaunchSettings();
 LaunchSettings LoadLaunchSettings(const std::string& file);
 
-// Writes the seven keys in their fixed order. The first write creates the file; later ones replace the
-// values in place and leave other keys and sections alone.
+// Writes every key of kSettingKeys in the table's order. The first write creates the file; later ones
+// replace the values in place and leave other keys and sections alone.
 void SaveLaunchSettings(const LaunchSettings& settings);
 void SaveLaunchSettings(const std::string& file, const LaunchSettings& settings);

@@ -8,6 +8,7 @@
 
 #include "launcher_process.h"
 #include "ui/layouts/main_window.h"
+#include "ui/model/model.h"
 
 namespace {
 
@@ -134,7 +135,7 @@ TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
       << records[0].first;
   EXPECT_EQ(records[0].second, home_.path());
 
-  // All seven keys and nothing else, with the values of the controls.
+  // Every key of the section and nothing else, with the values of the controls.
   char section[4096] = {};
   const DWORD n = GetPrivateProfileSectionA("参数设置", section, sizeof section, ini_.c_str());
   std::vector<std::string> lines;
@@ -232,7 +233,7 @@ TEST_F(LaunchTest, EmptyPathAsksForItAndWritesNothing) {
   test::Click(Control("按钮1"));
   ASSERT_TRUE(test::WaitUntil([&] { return boxes.SeenCount() == 1; }));
   const test::SeenBox box = boxes.Seen()[0];
-  EXPECT_EQ(box.title, "信息：");
+  EXPECT_EQ(box.title, ui::kDefaultMessageTitle);
   EXPECT_EQ(box.text, "请设置CS文件路径地址");
   SyncWithLauncher();
   EXPECT_FALSE(test::FileExists(ini_));

@@ -15,10 +15,9 @@
 #include "base/handles.h"
 #include "launcher_process.h"
 #include "test_support.h"
+#include "ui/layouts/search_window.h"
 
 namespace {
-
-constexpr char kSearchTitle[] = "搜索CS文件所在位置";
 
 // The current directory of another 32-bit process, as code page 936 text ("C:\dir\", with its backslash).
 std::string CurrentDirectoryOf(HANDLE process) {
@@ -101,7 +100,7 @@ TEST_F(LauncherStart, ClosingMainWindowWithSearchWindowOpenEndsIt) {
   HWND search = FindWindowExA(main_, nullptr, "Button", "搜索");
   ASSERT_NE(search, nullptr);
   test::Click(search);
-  HWND searchWindow = launcher_->WaitForWindow(kSearchTitle);
+  HWND searchWindow = launcher_->WaitForWindow(SearchWindow.title);
   ASSERT_NE(searchWindow, nullptr);
   EXPECT_EQ(GetWindow(searchWindow, GW_OWNER), main_);
 

@@ -17,9 +17,6 @@ namespace {
 
 constexpr const char* kXpExe = "launcher_on_xp.exe";
 constexpr const char* kXpAppDefaults = "Software\\Wine\\AppDefaults\\launcher_on_xp.exe";
-constexpr const char* kMouseKey = "Control Panel\\Mouse";
-constexpr const char* kCurveX = "SmoothMouseXCurve";
-constexpr const char* kCurveY = "SmoothMouseYCurve";
 
 using test::Bytes;
 using Stored = test::RegistryValue;
@@ -33,13 +30,13 @@ Stored Binary(const Curve& curve) { return {REG_BINARY, Bytes(curve)}; }
 // Tells Wine to report Windows XP to kXpExe, and keeps the prefix's two curves; both undone at the end.
 class XpPrefix {
  public:
-  XpPrefix() : x_(Read(kMouseKey, kCurveX)), y_(Read(kMouseKey, kCurveY)) {
+  XpPrefix() : x_(Read(test::kMouseKey, test::kMouseCurveX)), y_(Read(test::kMouseKey, test::kMouseCurveY)) {
     set_ = Write(kXpAppDefaults, "Version", {REG_SZ, std::string("winxp", 6)});
   }
   ~XpPrefix() {
     RegDeleteTreeA(HKEY_CURRENT_USER, kXpAppDefaults);
-    Write(kMouseKey, kCurveX, x_);
-    Write(kMouseKey, kCurveY, y_);
+    Write(test::kMouseKey, test::kMouseCurveX, x_);
+    Write(test::kMouseKey, test::kMouseCurveY, y_);
   }
   XpPrefix(const XpPrefix&) = delete;
   XpPrefix& operator=(const XpPrefix&) = delete;
@@ -60,8 +57,8 @@ TEST(MouseSwitchOnWindowsXp, RestoreWritesTheXpDefaults) {
   ASSERT_TRUE(test::CopyTo(test::BuiltLauncher(), exe)) << test::BuiltLauncher();
   XpPrefix xp;
   ASSERT_TRUE(xp.set());
-  ASSERT_TRUE(Write(kMouseKey, kCurveX, Binary(LinearCurveX)));
-  ASSERT_TRUE(Write(kMouseKey, kCurveY, Binary(LinearCurveY)));
+  ASSERT_TRUE(Write(test::kMouseKey, test::kMouseCurveX, Binary(LinearCurveX)));
+  ASSERT_TRUE(Write(test::kMouseKey, test::kMouseCurveY, Binary(LinearCurveY)));
 
   test::LauncherProcess launcher(exe, scratch.path());
   ASSERT_TRUE(launcher.started());
@@ -80,7 +77,7 @@ TEST(MouseSwitchOnWindowsXp, RestoreWritesTheXpDefaults) {
   EXPECT_EQ(boxes.SeenCount(), 2u);
   EXPECT_EQ(test::RemoteText(button), "关闭鼠标加速度");
 
-  const Stored x = Read(kMouseKey, kCurveX), y = Read(kMouseKey, kCurveY);
+  const Stored x = Read(test::kMouseKey, test::kMouseCurveX), y = Read(test::kMouseKey, test::kMouseCurveY);
   EXPECT_EQ(x.type, static_cast<DWORD>(REG_BINARY));
   EXPECT_EQ(x.bytes, CurveBytes(RestoreCurveX));
   EXPECT_EQ(y.type, static_cast<DWORD>(REG_BINARY));

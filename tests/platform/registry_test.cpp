@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr const char* kMouseKey = "Control Panel\\Mouse";
+using test::kMouseCurveX;
+using test::kMouseKey;
 
 class RegistryBytes : public ::testing::Test {
  protected:
@@ -21,9 +22,9 @@ class RegistryBytes : public ::testing::Test {
 }  // namespace
 
 TEST_F(RegistryBytes, WriteCreatesTheMissingKeyAndStoresBinary) {
-  EXPECT_EQ(user_.Get(kMouseKey, "SmoothMouseXCurve").type, static_cast<DWORD>(REG_NONE));
+  EXPECT_EQ(user_.Get(kMouseKey, kMouseCurveX).type, static_cast<DWORD>(REG_NONE));
   ASSERT_TRUE(WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath, linearX_));
-  const auto stored = user_.Get(kMouseKey, "SmoothMouseXCurve");
+  const auto stored = user_.Get(kMouseKey, kMouseCurveX);
   EXPECT_EQ(stored.type, static_cast<DWORD>(REG_BINARY));
   EXPECT_EQ(stored.bytes, linearX_);
   EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), linearX_);
@@ -40,22 +41,22 @@ TEST_F(RegistryBytes, AbsentOrNonBinaryValuesReadAsEmpty) {
 
   // The right 40 bytes under another type count as absent.
   for (const DWORD type : {DWORD{REG_SZ}, DWORD{REG_EXPAND_SZ}, DWORD{REG_MULTI_SZ}}) {
-    ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", type, linearX_));
+    ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, type, linearX_));
     EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "") << "type " << type;
   }
-  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_DWORD, linearX_.substr(8, 4)));
+  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_DWORD, linearX_.substr(8, 4)));
   EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");
 
-  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, ""));
+  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_BINARY, ""));
   EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");
 }
 
 TEST_F(RegistryBytes, ReadGivesTheWholeValueWhateverItsLength) {
   const std::string longer = linearX_ + std::string(8, '\x7F');
-  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, longer));
+  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_BINARY, longer));
   EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), longer);
   const std::string large(100000, '\x5C');
-  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, large));
+  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_BINARY, large));
   EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), large);
 }
 

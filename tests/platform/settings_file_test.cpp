@@ -42,13 +42,6 @@ void ExpectDefaults(const LaunchSettings& s) {
   EXPECT_FALSE(s.noForceMouseSpeed);
 }
 
-bool operator==(const LaunchSettings& a, const LaunchSettings& b) {
-  return a.gamePath == b.gamePath && a.resolutionIndex == b.resolutionIndex &&
-         a.refreshRateIndex == b.refreshRateIndex && a.colorDepthIndex == b.colorDepthIndex &&
-         a.noForceMouseAccel == b.noForceMouseAccel && a.noForceMouseParms == b.noForceMouseParms &&
-         a.noForceMouseSpeed == b.noForceMouseSpeed;
-}
-
 // A file holding only the section with these lines.
 std::string Section(const std::string& lines) { return "[参数设置]\r\n" + lines; }
 

@@ -50,6 +50,15 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
+bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  for (;;) {
+    if (condition()) return true;
+    if (GetTickCount() - start >= timeoutMs) return condition();
+    Sleep(5);
+  }
+}
+
 std::string WindowText(HWND hwnd) {
   int n = GetWindowTextLengthA(hwnd);
   std::string s(static_cast<size_t>(n) + 1, '\0');
@@ -179,15 +188,16 @@ ScratchDir::ScratchDir() {
   }
 }
 
-namespace {
-void RemoveTree(const std::string& dir) {
+void RemoveTree(const std::string& folder, bool keepFolder) {
+  // Never judged by its last byte: a name may end in a two-byte character whose second byte is 0x5C.
+  const std::string prefix = folder + "\\";
   WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+  HANDLE find = FindFirstFileA((prefix + "*").c_str(), &data);
   if (find != INVALID_HANDLE_VALUE) {
     do {
       std::string name = data.cFileName;
       if (name == "." || name == "..") continue;
-      std::string full = dir + "\\" + name;
+      std::string full = prefix + name;
       SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
       if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(full);
@@ -197,10 +207,10 @@ void RemoveTree(const std::string& dir) {
     } while (FindNextFileA(find, &data));
     FindClose(find);
   }
-  SetFileAttributesA(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(dir.c_str());
+  if (keepFolder) return;
+  SetFileAttributesA(folder.c_str(), FILE_ATTRIBUTE_NORMAL);
+  RemoveDirectoryA(folder.c_str());
 }
-}  // namespace
 
 ScratchDir::~ScratchDir() { RemoveTree(path_); }
 

@@ -17,6 +17,9 @@ inline constexpr DWORD kDefaultTimeoutMs = 20000;
 
 // Handles the calling thread's messages until `condition` holds or the timeout passes; true if it held.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultTimeoutMs);
+// The same without handling any message: for a helper thread of a test, which has no window of its own,
+// or a window thread that must not handle its messages meanwhile.
+bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs = kDefaultTimeoutMs);
 
 // Runs `work` on the calling thread when that thread next dispatches its posted messages (in a nested
 // or modal loop too), after whatever was posted to its windows before.
@@ -90,6 +93,10 @@ class ScratchDir {
  private:
   std::string path_;
 };
+
+// Removes everything in a folder, read-only entries included, and then the folder itself unless
+// `keepFolder`. The folder is named without a trailing backslash ("S:" for a drive's root).
+void RemoveTree(const std::string& folder, bool keepFolder = false);
 
 // A file in the folder of the running test program.
 std::string BesideThisProgram(const std::string& name);

@@ -67,21 +67,10 @@ class FileDialogDriver {
     });
   }
 
-  // Waits (without a window of its own to pump) until `done` holds or the time is up.
-  template <typename Done>
-  bool Poll(Done done, DWORD timeoutMs) {
-    const DWORD start = GetTickCount();
-    while (!done()) {
-      if (GetTickCount() - start >= timeoutMs) return false;
-      Sleep(10);
-    }
-    return true;
-  }
-
   void Run() {
     HWND dialog = nullptr;
     // Until the handler returns (stop_) the dialog may still come; afterwards it is too late.
-    if (!Poll([&] { return stop_ || (dialog = test::FindDialog(nullptr)) != nullptr; }, test::kDefaultTimeoutMs) ||
+    if (!test::PollUntil([&] { return stop_ || (dialog = test::FindDialog(nullptr)) != nullptr; }) ||
         dialog == nullptr) {
       return;
     }
@@ -100,16 +89,16 @@ class FileDialogDriver {
       }
       PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     }
-    visit.closed = Poll([&] { return !IsWindow(dialog); }, 10000);
+    visit.closed = test::PollUntil([&] { return !IsWindow(dialog); }, 10000);
     if (!visit.closed) {
       // Something refused the answer: close whatever came up, then the dialog itself.
       for (HWND box : OtherDialogs(dialog)) {
         visit.strayBoxes += test::WindowText(box) + ";";
         PostMessageA(box, WM_CLOSE, 0, 0);
-        Poll([&] { return !IsWindow(box); }, 5000);
+        test::PollUntil([&] { return !IsWindow(box); }, 5000);
       }
       PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-      Poll([&] { return !IsWindow(dialog); }, 5000);
+      test::PollUntil([&] { return !IsWindow(dialog); }, 5000);
     }
     std::lock_guard<std::mutex> lock(mutex_);
     visit_ = visit;

@@ -61,28 +61,16 @@ constexpr Expected kExpected[] = {
     {"按钮1", "Button", 107, 181, 96, 22, "启动 CS"},
 };
 
-class MainWindowLayout : public ::testing::Test {
+class MainWindowLayout : public uitest::BuiltWindowTest {
  protected:
   void SetUp() override {
     g_launchClicks = g_otherClicks = 0;
     ASSERT_TRUE(Load(Main()));
-    window_ = uitest::TopLevel("Vantor 多功能启动器");
-    ASSERT_NE(window_, nullptr);
-    children_ = uitest::Children(window_);
-    ASSERT_EQ(children_.size(), std::size(kExpected));
+    ASSERT_NO_FATAL_FAILURE(FindBuilt(MainWindow.title, std::size(kExpected)));
   }
   void TearDown() override { uitest::CloseAndWait(Main()); }
 
-  HWND Child(const char* name) const {
-    for (size_t i = 0; i < std::size(kExpected); ++i) {
-      if (std::string(kExpected[i].name) == name) return children_[i];
-    }
-    ADD_FAILURE() << "no control " << name;
-    return nullptr;
-  }
-
-  HWND window_ = nullptr;
-  std::vector<HWND> children_;
+  HWND Child(const char* name) const { return uitest::ChildNamed(children_, kExpected, name); }
 };
 
 TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {

@@ -391,8 +391,7 @@ TEST_F(ModelTest, ShowMessageIsTaskModalWithoutOwner) {
     std::atomic<bool> hasOwner{true};
     std::thread presser([&] {
       HWND box = nullptr;
-      for (int i = 0; i < 2000 && !box; ++i, Sleep(5)) box = test::FindDialog("信息：");
-      if (!box) return;
+      if (!test::PollUntil([&] { return (box = test::FindDialog(kDefaultMessageTitle)) != nullptr; })) return;
       probeEnabled = IsWindowEnabled(probe) ? 1 : 0;
       hasOwner = GetWindow(box, GW_OWNER) != nullptr;
       PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);

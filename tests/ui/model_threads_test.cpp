@@ -68,8 +68,7 @@ TEST_F(ModelThreadsTest, AccessesGoThroughWhileAMessageBoxIsOpen) {
   std::string readBack;
   std::thread other([&] {
     HWND box = nullptr;
-    for (int i = 0; i < 2000 && !box; ++i, Sleep(5)) box = test::FindDialog("信息：");
-    if (!box) return;
+    if (!test::PollUntil([&] { return (box = test::FindDialog(kDefaultMessageTitle)) != nullptr; })) return;
     boxSeen = true;
     SetContent(kWindow, "编辑框1", "在对话框打开时写入");
     readBack = Content(kWindow, "编辑框1");
@@ -142,11 +141,7 @@ TEST_F(ModelThreadsTest, EndWorkerReturnsWhileTheWorkerWaitsInAnAccess) {
   ASSERT_NE(worker, nullptr);
   ASSERT_EQ(WaitForSingleObject(log.aboutToBlock, 10000), WAIT_OBJECT_0);
   // Without handling messages, wait until the worker's access has arrived at this thread.
-  const DWORD start = GetTickCount();
-  while (!(HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) && GetTickCount() - start < 10000) {
-    WaitForSingleObject(worker, 1);
-  }
-  ASSERT_TRUE(HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE);
+  ASSERT_TRUE(test::PollUntil([] { return (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) != 0; }));
   EndWorker(worker);
   EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);
   CloseHandle(worker);
@@ -173,12 +168,12 @@ TEST_F(ModelThreadsTest, EndWorkerDismissesTheWorkersMessageBox) {
     AskArgs args{&log, style};
     HANDLE worker = StartWorker(AskThePlayer, &args, true, nullptr);
     ASSERT_NE(worker, nullptr);
-    ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog("信息：") != nullptr; })) << "style " << style;
+    ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kDefaultMessageTitle) != nullptr; })) << "style " << style;
     EndWorker(worker);
     EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0) << "style " << style;
     CloseHandle(worker);
     EXPECT_EQ(log.answer.load(), kCancel) << "style " << style;
-    EXPECT_EQ(test::FindDialog("信息："), nullptr);
+    EXPECT_EQ(test::FindDialog(kDefaultMessageTitle), nullptr);
     EXPECT_EQ(Content(kWindow, "编辑框1"), "") << "style " << style;
   }
 }

@@ -20,9 +20,10 @@
 
 namespace {
 
-constexpr const char* kMouseKey = "Control Panel\\Mouse";
-
 using test::Bytes;
+using test::kMouseCurveX;
+using test::kMouseCurveY;
+using test::kMouseKey;
 
 HWND FindChildByText(HWND parent, const std::string& text) {
   return test::FindFirstWindow([&](HWND child) { return test::WindowText(child) == text; }, parent);
@@ -36,11 +37,11 @@ class MouseAccelSwitch : public uitest::RealMainWindowTest {
   }
 
   void SetCurves(const Curve& x, const Curve& y) {
-    ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, Bytes(x)));
-    ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseYCurve", REG_BINARY, Bytes(y)));
+    ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_BINARY, Bytes(x)));
+    ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveY, REG_BINARY, Bytes(y)));
   }
-  std::string StoredX() const { return user_.Get(kMouseKey, "SmoothMouseXCurve").bytes; }
-  std::string StoredY() const { return user_.Get(kMouseKey, "SmoothMouseYCurve").bytes; }
+  std::string StoredX() const { return user_.Get(kMouseKey, kMouseCurveX).bytes; }
+  std::string StoredY() const { return user_.Get(kMouseKey, kMouseCurveY).bytes; }
 
   std::string Label() const { return ui::Caption(MainWindow, "标签5"); }
   Color LabelColor() const { return ui::TextColor(MainWindow, "标签5"); }
@@ -91,17 +92,17 @@ TEST_F(MouseAccelSwitch, ShowsEachStateFromTheRegistry) {
 
 TEST_F(MouseAccelSwitch, RightBytesInTheWrongFormAreUnknown) {
   SetCurves(RestoreCurveX, RestoreCurveY);
-  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseYCurve", REG_SZ, Bytes(RestoreCurveY)));
+  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveY, REG_SZ, Bytes(RestoreCurveY)));
   RefreshMouseAccelState();
   EXPECT_EQ(Label(), "鼠标加速:未知");
 
   SetCurves(LinearCurveX, LinearCurveY);
-  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_DWORD, Bytes(LinearCurveX).substr(8, 4)));
+  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_DWORD, Bytes(LinearCurveX).substr(8, 4)));
   RefreshMouseAccelState();
   EXPECT_EQ(Label(), "鼠标加速:未知");
 
   SetCurves(LinearCurveX, LinearCurveY);
-  ASSERT_TRUE(user_.Set(kMouseKey, "SmoothMouseXCurve", REG_BINARY, Bytes(LinearCurveX) + std::string(8, '\0')));
+  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_BINARY, Bytes(LinearCurveX) + std::string(8, '\0')));
   RefreshMouseAccelState();
   EXPECT_EQ(Label(), "鼠标加速:未知");
   EXPECT_EQ(LabelColor(), 0xFFu);
@@ -120,12 +121,12 @@ TEST_F(MouseAccelSwitch, NoToTheQuestionChangesNothing) {
   EXPECT_EQ(Button(), "关闭鼠标加速度");
 
   // From nothing stored: the question offers the restore, and No leaves the key uncreated.
-  user_.Set(kMouseKey, "SmoothMouseXCurve", REG_SZ, "");
+  user_.Set(kMouseKey, kMouseCurveX, REG_SZ, "");
   RefreshMouseAccelState();
   const auto again = Click({IDNO});
   ASSERT_EQ(again.size(), 1u);
   EXPECT_EQ(again[0].text, "是否要恢复鼠标加速度?");
-  EXPECT_EQ(user_.Get(kMouseKey, "SmoothMouseXCurve").type, static_cast<DWORD>(REG_SZ));
+  EXPECT_EQ(user_.Get(kMouseKey, kMouseCurveX).type, static_cast<DWORD>(REG_SZ));
   EXPECT_EQ(Label(), "鼠标加速:未知");
 }
 
@@ -137,7 +138,7 @@ TEST_F(MouseAccelSwitch, RestoreFromNothingCreatesTheKeyAndShowsOn) {
   EXPECT_EQ(boxes[0].text, "是否要恢复鼠标加速度?");
   EXPECT_EQ(boxes[1].title, "是否立即注销系统");
   EXPECT_EQ(boxes[1].text, "该操作要重启或注销系统才有用,是否立即注销?");
-  EXPECT_EQ(user_.Get(kMouseKey, "SmoothMouseXCurve").type, static_cast<DWORD>(REG_BINARY));
+  EXPECT_EQ(user_.Get(kMouseKey, kMouseCurveX).type, static_cast<DWORD>(REG_BINARY));
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
   EXPECT_EQ(StoredY(), Bytes(Windows7CurveY));
   EXPECT_EQ(Label(), "鼠标加速:未关");

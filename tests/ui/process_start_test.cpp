@@ -37,12 +37,9 @@ TEST(ProcessStart, AddsToTheErrorModeMovesToItsOwnFolderAndEndsWithTheLastWindow
   std::atomic<bool> shown{false};
   std::thread closer([&] {
     HWND window = nullptr;
-    for (DWORD start = GetTickCount(); !window && GetTickCount() - start < test::kDefaultTimeoutMs;) {
-      window = FindWindowA(nullptr, MainWindow.title);
-      if (window && !IsWindowVisible(window)) window = nullptr;
-      if (!window) Sleep(10);
-    }
-    if (!window) return;
+    const bool found =
+        test::PollUntil([&] { return (window = FindWindowA(nullptr, MainWindow.title)) && IsWindowVisible(window); });
+    if (!found) return;
     shown = true;
     modeSeen = GetErrorMode();
     char folder[MAX_PATH * 4] = {};

@@ -16,25 +16,6 @@ namespace search_test {
 namespace {
 
 constexpr char kLetter = 'S';
-constexpr const char* kSearchTitle = "搜索CS文件所在位置";
-
-void Empty(const std::string& folder) {
-  WIN32_FIND_DATAA data;
-  HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
-  if (find == INVALID_HANDLE_VALUE) return;
-  do {
-    const std::string name = data.cFileName;
-    if (name == "." || name == "..") continue;
-    const std::string full = folder + name;
-    if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
-      Empty(full + "\\");
-      RemoveDirectoryA(full.c_str());
-    } else {
-      DeleteFileA(full.c_str());
-    }
-  } while (FindNextFileA(find, &data));
-  FindClose(find);
-}
 
 std::vector<std::string> g_recorded;
 WNDPROC g_editProc = nullptr;
@@ -67,7 +48,7 @@ std::string Root() { return std::string(1, TestDrive()) + ":\\"; }
 
 void MakeTree(const std::vector<std::string>& paths) {
   const std::string root = Root();
-  Empty(root);
+  test::RemoveTree(root.substr(0, 2), true);
   for (const std::string& path : paths) {
     for (size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1)) {
       CreateDirectoryA((root + path.substr(0, cut)).c_str(), nullptr);
@@ -92,8 +73,9 @@ std::vector<std::string> NumberedFiles(const char* format, int folders, int file
 std::vector<std::string>& Recorded() { return g_recorded; }
 
 HWND SearchHwnd() {
-  return test::FindFirstWindow(
-      [](HWND hwnd) { return test::ProcessOf(hwnd) == GetCurrentProcessId() && test::WindowText(hwnd) == kSearchTitle; });
+  return test::FindFirstWindow([](HWND hwnd) {
+    return test::ProcessOf(hwnd) == GetCurrentProcessId() && test::WindowText(hwnd) == SearchWindow.title;
+  });
 }
 
 HWND SearchBoxHwnd() {

@@ -34,7 +34,8 @@ TEST_F(StressTest, StartStopAndExitCyclesLeakNoHandlesOrThreads) {
       case 0:  // 停止, then wait for the walk to notice
         OnStopSearchClicked();
         if (i % 8 == 0) boxes.Answer(IDCANCEL);
-        ASSERT_TRUE(test::WaitUntil([] { return WalkEnded() || test::FindDialog("信息：") != nullptr; }));
+        ASSERT_TRUE(
+            test::WaitUntil([] { return WalkEnded() || test::FindDialog(ui::kDefaultMessageTitle) != nullptr; }));
         break;
       case 1:  // 搜索 again while the walk runs
         OnStartSearchClicked();
@@ -67,7 +68,7 @@ TEST_F(StressTest, StartStopAndExitCyclesLeakNoHandlesOrThreads) {
   OnExitSearchClicked();
   ASSERT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(SearchWindow); }));
   EXPECT_EQ(WorkerHandle.load(), nullptr);
-  EXPECT_EQ(test::FindDialog("信息："), nullptr);
+  EXPECT_EQ(test::FindDialog(ui::kDefaultMessageTitle), nullptr);
   Reopen();
 
   // A leak of one handle or thread per cycle would show as hundreds.

@@ -24,7 +24,7 @@ using search_test::Root;
 using Texts = std::vector<std::string>;
 
 constexpr const char* kNotFound = "没有找到CS文件";
-constexpr const char* kPromptTitle = "信息：";
+constexpr const char* kPromptTitle = ui::kDefaultMessageTitle;
 
 // Built with append: GCC 12 wrongly warns about some concatenations of a string and a literal.
 std::string P(const std::string& below) { return Root().append(below); }

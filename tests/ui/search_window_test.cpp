@@ -37,39 +37,28 @@ const WindowLayout& Owner() {
 
 constexpr const char* kOrder[] = {"按钮3", "编辑框1", "按钮2", "按钮1", "标签1", "驱动器框1"};
 
-class SearchWindowLayout : public ::testing::Test {
+class SearchWindowLayout : public uitest::BuiltWindowTest {
  protected:
   void SetUp() override {
     g_clicks = 0;
     ASSERT_TRUE(Load(Owner()));
     ASSERT_TRUE(Load(Search(), &Owner(), false));
-    window_ = uitest::TopLevel("搜索CS文件所在位置");
-    ASSERT_NE(window_, nullptr);
-    children_ = uitest::Children(window_);
-    ASSERT_EQ(children_.size(), std::size(kOrder));
+    ASSERT_NO_FATAL_FAILURE(FindBuilt(SearchWindow.title, std::size(kOrder)));
   }
   void TearDown() override {
     uitest::CloseAndWait(Search());
     uitest::CloseAndWait(Owner());
   }
-  HWND Child(const char* name) const {
-    for (size_t i = 0; i < std::size(kOrder); ++i) {
-      if (std::string(kOrder[i]) == name) return children_[i];
-    }
-    ADD_FAILURE() << "no control " << name;
-    return nullptr;
-  }
-
-  HWND window_ = nullptr;
-  std::vector<HWND> children_;
+  HWND Child(const char* name) const { return uitest::ChildNamed(children_, kOrder, name); }
 };
 
 TEST_F(SearchWindowLayout, FrameAndControlsFollowTheLayout) {
+  EXPECT_EQ(test::WindowText(window_), "搜索CS文件所在位置");
   uitest::ExpectCentredFrame(window_, 230, 157);
   const LONG style = GetWindowLongA(window_, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  EXPECT_EQ(GetWindow(window_, GW_OWNER), uitest::TopLevel("Vantor 多功能启动器"));
+  EXPECT_EQ(GetWindow(window_, GW_OWNER), uitest::TopLevel(MainWindow.title));
   EXPECT_TRUE(IsWindowVisible(window_));
 
   struct Expected {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -47,6 +48,23 @@ inline std::vector<HWND> Children(HWND parent) {
   return children;
 }
 
+// The child at the position of the control called `name` in a test's table of the controls in creation
+// order (names, or records with a name); a failure and null when the table lacks it.
+template <class Entry, size_t N>
+HWND ChildNamed(const std::vector<HWND>& children, const Entry (&table)[N], const char* name) {
+  for (size_t i = 0; i < N; ++i) {
+    const char* entry;
+    if constexpr (std::is_convertible_v<const Entry&, const char*>) {
+      entry = table[i];
+    } else {
+      entry = table[i].name;
+    }
+    if (std::string(entry) == name) return children[i];
+  }
+  ADD_FAILURE() << "no control " << name;
+  return nullptr;
+}
+
 // A child's window rect in its parent's client coordinates.
 inline RECT ClientRectIn(HWND child, HWND parent) {
   RECT rc;
@@ -62,6 +80,22 @@ inline bool CloseAndWait(const ui::WindowLayout& window) {
   test::PumpMessages();  // drops the quit message of the last window
   return gone;
 }
+
+// A layout test: the native window it loaded, found by its title, and that window's direct children in
+// creation order.
+class BuiltWindowTest : public ::testing::Test {
+ protected:
+  // The window titled `title` must be there with `count` children (call it in ASSERT_NO_FATAL_FAILURE).
+  void FindBuilt(const char* title, size_t count) {
+    window_ = TopLevel(title);
+    ASSERT_NE(window_, nullptr) << title;
+    children_ = Children(window_);
+    ASSERT_EQ(children_.size(), count);
+  }
+
+  HWND window_ = nullptr;
+  std::vector<HWND> children_;
+};
 
 // Loads the launcher's own MainWindow (its start-up handler runs) for one test, and closes it at the end
 // with whatever it owns.

@@ -53,13 +53,7 @@ void DrawListItem(WindowInstance& w, const DRAWITEMSTRUCT& draw) {
     FillRect(draw.hDC, &rc, static_cast<HBRUSH>(c->backBrush.get()));
   }
   if (draw.itemID != static_cast<UINT>(-1)) {
-    std::string text;
-    const LRESULT length = SendMessageA(draw.hwndItem, CB_GETLBTEXTLEN, draw.itemID, 0);
-    if (length > 0) {
-      text.assign(static_cast<size_t>(length) + 1, '\0');
-      const LRESULT n = SendMessageA(draw.hwndItem, CB_GETLBTEXT, draw.itemID, reinterpret_cast<LPARAM>(text.data()));
-      text.resize(n > 0 ? static_cast<size_t>(n) : 0);
-    }
+    const std::string text = ItemTextOf(draw.hwndItem, static_cast<int>(draw.itemID));
     const COLORREF color = disabled ? GetSysColor(COLOR_GRAYTEXT)
                            : selected ? GetSysColor(COLOR_HIGHLIGHTTEXT)
                                       : NativeColor(c->textColor);

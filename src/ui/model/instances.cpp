@@ -51,11 +51,16 @@ ControlInstance& Control(WindowInstance& window, const char* name, std::initiali
   return c;
 }
 
-HWND NativeControl(const WindowLayout& window, const char* name, std::initializer_list<ControlClass> expected) {
+ControlInstance& NativeControlRecord(const WindowLayout& window, const char* name,
+                                     std::initializer_list<ControlClass> expected) {
   WindowInstance& w = LoadedInstance(window);
   ControlInstance& c = Control(w, name, expected);
-  if (!w.hwnd || !c.hwnd) Fatal("指定窗口尚未载入");
-  return c.hwnd;
+  if (!w.hwnd || (!c.hwnd && c.layout->cls != ControlClass::CommonDlg)) Fatal("指定窗口尚未载入");
+  return c;
+}
+
+HWND NativeControl(const WindowLayout& window, const char* name, std::initializer_list<ControlClass> expected) {
+  return NativeControlRecord(window, name, expected).hwnd;
 }
 
 WindowInstance* InstanceFromHwnd(HWND hwnd) {

@@ -33,15 +33,11 @@ void MoveFocus(WindowInstance& w, ControlInstance* focused, bool backwards) {
   if (target.layout->cls == ControlClass::EditBox) SendMessageA(target.hwnd, EM_SETSEL, 0, -1);
 }
 
+// Enter that no focused control takes (TranslateWindowKey has let those through).
 bool OnEnter(WindowInstance& w, ControlInstance* focused) {
-  if (focused) {
-    if (IsDroppedDown(*focused)) return false;
-    const ControlLayout& l = *focused->layout;
-    if (l.cls == ControlClass::EditBox && l.multiLine && l.input != InputMode::ReadOnly) return false;
-    if (l.cls == ControlClass::Button && l.defaultButton && Usable(*focused)) {
-      FireClicked(w, *focused);
-      return true;
-    }
+  if (focused && focused->layout->cls == ControlClass::Button && focused->layout->defaultButton && Usable(*focused)) {
+    FireClicked(w, *focused);
+    return true;
   }
   if (w.layout->enterMovesFocus) {
     MoveFocus(w, focused, false);

@@ -60,7 +60,10 @@ bool AnyWindowLoaded();
 // The control by name; a programming error when the layout lacks it or its class is not `expected`.
 ControlInstance& Control(WindowInstance& window, const char* name);
 ControlInstance& Control(WindowInstance& window, const char* name, std::initializer_list<ControlClass> expected);
-// The same, for a control whose native window must exist (a fatal error otherwise).
+// The same, for a control whose native window must exist, or for a CommonDlg (which has none) its
+// window's; a fatal error otherwise. NativeControl gives the control's native window.
+ControlInstance& NativeControlRecord(const WindowLayout& window, const char* name,
+                                     std::initializer_list<ControlClass> expected);
 HWND NativeControl(const WindowLayout& window, const char* name, std::initializer_list<ControlClass> expected);
 ControlInstance* ControlFromHwnd(WindowInstance& window, HWND hwnd);
 ControlInstance* ControlById(WindowInstance& window, UINT id);
@@ -92,9 +95,13 @@ void EnsureWindowThread();  // registers the window thread and its invoker windo
 // dispatched; true when the message was used up.
 bool TranslateWindowKey(const MSG& msg);
 
+// A control's text, and a list's item count and item text (the empty text for no such item), read
+// through the system (properties.cpp).
 std::string WindowTextOf(HWND hwnd);
 // The text as Unicode, read in the code page given (CP_ACP: the process's).
 std::wstring WideText(std::string_view text, UINT codePage);
+int ItemCountOf(HWND combo);
+std::string ItemTextOf(HWND combo, int position);
 
 // Fills a drive list; selects the process's current drive.
 void FillDriveList(HWND combo, DriveKinds kinds);

@@ -42,6 +42,22 @@ std::wstring WideText(std::string_view text, UINT codePage) {
   return wide;
 }
 
+int ItemCountOf(HWND combo) {
+  const LRESULT n = SendMessageA(combo, CB_GETCOUNT, 0, 0);
+  return n == CB_ERR ? 0 : static_cast<int>(n);
+}
+
+std::string ItemTextOf(HWND combo, int position) {
+  if (position < 0 || position >= ItemCountOf(combo)) return {};
+  const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
+  if (length == CB_ERR || length <= 0) return {};
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  const LRESULT n =
+      SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
+  text.resize(n == CB_ERR ? 0 : static_cast<size_t>(n));
+  return text;
+}
+
 }  // namespace detail
 
 using namespace detail;
@@ -55,22 +71,6 @@ constexpr auto kCaptioned = {ControlClass::Label, ControlClass::Button, ControlC
                              ControlClass::GroupBox};
 constexpr auto kLists = {ControlClass::ComboBox, ControlClass::DriverBox};
 
-int ItemCountOf(HWND combo) {
-  const LRESULT n = SendMessageA(combo, CB_GETCOUNT, 0, 0);
-  return n == CB_ERR ? 0 : static_cast<int>(n);
-}
-
-Text ItemTextOf(HWND combo, int position) {
-  if (position < 0 || position >= ItemCountOf(combo)) return {};
-  const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(position), 0);
-  if (length == CB_ERR || length <= 0) return {};
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  const LRESULT n =
-      SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(text.data()));
-  text.resize(n == CB_ERR ? 0 : static_cast<size_t>(n));
-  return text;
-}
-
 void Redraw(HWND hwnd) {
   InvalidateRect(hwnd, nullptr, TRUE);
   UpdateWindow(hwnd);
@@ -78,10 +78,7 @@ void Redraw(HWND hwnd) {
 
 // The record of a CommonDlg of a loaded window.
 ControlInstance& DialogControl(const WindowLayout& window, const char* control) {
-  WindowInstance& w = LoadedInstance(window);
-  ControlInstance& c = Control(w, control, {ControlClass::CommonDlg});
-  if (!w.hwnd) Fatal("指定窗口尚未载入");
-  return c;
+  return NativeControlRecord(window, control, {ControlClass::CommonDlg});
 }
 
 }  // namespace
@@ -145,17 +142,14 @@ void SetCaption(const WindowLayout& window, const char* control, std::string_vie
 }
 
 Color TextColor(const WindowLayout& window, const char* control) {
-  return Marshal([&] {
-    NativeControl(window, control, {ControlClass::Label});
-    return Control(LoadedInstance(window), control).textColor;
-  });
+  return Marshal([&] { return NativeControlRecord(window, control, {ControlClass::Label}).textColor; });
 }
 
 void SetTextColor(const WindowLayout& window, const char* control, Color color) {
   Marshal([&] {
-    HWND hwnd = NativeControl(window, control, {ControlClass::Label});
-    Control(LoadedInstance(window), control).textColor = color;
-    Redraw(hwnd);
+    ControlInstance& c = NativeControlRecord(window, control, {ControlClass::Label});
+    c.textColor = color;
+    Redraw(c.hwnd);
   });
 }
 
