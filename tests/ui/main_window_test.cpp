@@ -7,11 +7,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "pixels.h"
+#include "resource.h"
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
@@ -103,18 +107,67 @@ TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {
 
   // Movable: the system menu keeps its Move entry.
   EXPECT_NE(GetMenuState(GetSystemMenu(window_, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
+}
 
-  HICON big = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_BIG, 0));
-  HICON small = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, ICON_SMALL, 0));
-  ASSERT_NE(big, nullptr);
-  EXPECT_NE(small, nullptr);
-  ICONINFO info{};
-  ASSERT_TRUE(GetIconInfo(big, &info));
-  BITMAP bm{};
-  GetObjectA(info.hbmColor, sizeof bm, &bm);
-  EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXICON));
-  if (info.hbmColor) DeleteObject(info.hbmColor);
-  if (info.hbmMask) DeleteObject(info.hbmMask);
+// The exe's own image of one size (its first icon group, which scripts/make_icon.py draws from the same
+// shapes as the window's 128-px picture, at that size); empty when it has none. The test program carries
+// the launcher's resources.
+test::Picture ProgramImage(int size) {
+  test::Picture picture;
+  HMODULE self = GetModuleHandleA(nullptr);
+  const auto data = [self](LPCSTR id, LPCSTR type) {
+    HRSRC found = FindResourceA(self, id, type);
+    const char* bytes = found ? static_cast<const char*>(LockResource(LoadResource(self, found))) : nullptr;
+    return bytes ? std::string(bytes, SizeofResource(self, found)) : std::string();
+  };
+  const std::string group = data(MAKEINTRESOURCEA(IDI_PROGRAM), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  for (size_t entry = 6; entry + 14 <= group.size(); entry += 14) {
+    if (static_cast<unsigned char>(group[entry]) != size) continue;
+    WORD id = 0;
+    std::memcpy(&id, group.data() + entry + 12, sizeof id);
+    const std::string image = data(MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));  // RT_ICON
+    if (image.size() < 40 + 4u * size * size) return picture;
+    picture.width = picture.height = size;
+    for (int y = size - 1; y >= 0; --y) {  // rows bottom-up, BGRA
+      for (int x = 0; x < size; ++x) {
+        unsigned pixel = 0;
+        std::memcpy(&pixel, image.data() + 40 + 4 * (y * size + x), 4);
+        picture.pixels.push_back(pixel & 0xFFFFFF);
+      }
+    }
+  }
+  return picture;
+}
+
+// The caption's and the taskbar's icons: the layout's 128-px picture averaged down to the system's sizes
+// at the DPI in force (scripts/dpi-test.sh runs this at 96, 120 and 144 DPI too). Each pixel lies within
+// a few levels of the exe's own image of that size, drawn from the same shapes; a plain stretch of the
+// 128-px picture misses it by up to 200 levels at the strokes' edges, and a flat square by more.
+TEST_F(MainWindowLayout, IconsAreThePictureAveragedToTheSystemSizes) {
+  const struct {
+    WPARAM which;
+    int width, height;
+  } kinds[] = {{ICON_SMALL, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON)},
+               {ICON_BIG, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)}};
+  for (const auto& kind : kinds) {
+    SCOPED_TRACE(kind.which == ICON_SMALL ? "small icon" : "big icon");
+    const auto icon = reinterpret_cast<HICON>(SendMessageA(window_, WM_GETICON, kind.which, 0));
+    ASSERT_NE(icon, nullptr);
+    const test::Picture shown = test::IconPicture(icon);
+    std::printf("%s icon %dx%d\n", kind.which == ICON_SMALL ? "small" : "big", shown.width, shown.height);
+    EXPECT_EQ(shown.width, kind.width);
+    EXPECT_EQ(shown.height, kind.height);
+    const test::Picture drawn = ProgramImage(kind.width);
+    ASSERT_EQ(drawn.pixels.size(), shown.pixels.size()) << "no image of " << kind.width << " px to compare with";
+    int worst = 0;
+    for (size_t i = 0; i < shown.pixels.size(); ++i) {
+      for (int shift : {0, 8, 16}) {
+        worst = std::max(worst, std::abs(static_cast<int>((shown.pixels[i] >> shift) & 0xFF) -
+                                         static_cast<int>((drawn.pixels[i] >> shift) & 0xFF)));
+      }
+    }
+    EXPECT_LE(worst, 16) << "largest difference of a colour channel";
+  }
 }
 
 TEST_F(MainWindowLayout, ControlsSitWhereTheLayoutPutsThem) {
