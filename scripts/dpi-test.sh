@@ -3,8 +3,8 @@
 # setting, a throwaway copy of the test prefix gets it before anything starts there, and the driver
 # (e2e_tests.exe, ScaledLayout.*) starts the real launcher.exe in it and checks both windows. There too
 # MainWindow's icons are checked at the system's icon sizes (ui_tests.exe, which carries the launcher's
-# resources: Wine keeps an icon's pixels in the process that made it, so a driver cannot read them from outside). Needs a build and
-# scripts/wine-prefix.sh first.
+# resources: Wine keeps an icon's pixels in the process that made it, so a driver cannot read them from
+# outside). Needs a build and scripts/wine-prefix.sh first.
 set -euo pipefail
 . "$(dirname "$0")/env.sh"
 . "$(dirname "$0")/throwaway-prefix.sh"
