@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -43,9 +44,10 @@ LayoutBox BoxInWindow(const WindowLayout& window, const ControlLayout& c) {
   return box;
 }
 
-// 标签1's "CS路径:" fills its 40 px exactly at 96 DPI; at larger sizes its glyphs' widths round up
-// (WenQuanYi Micro Hei: 51 px in 50 at 120 DPI, 61 in 60 at 144). The pixel beyond is the colon's
-// blank right bearing, so it alone may pass the edge by that; the layout keeps its 96-DPI numbers.
+// 标签1's "CS路径:" fills its 40 px exactly at 96 DPI; at larger sizes its glyphs' widths may round up
+// (measured with WenQuanYi Micro Hei, before the tests' prefix pinned its face: 51 px in 50 at 120 DPI,
+// 61 in 60 at 144). The pixel beyond is the colon's blank right bearing, so it alone may pass the edge
+// by that; the layout keeps its 96-DPI numbers. Each caption's width is printed for the record.
 void ExpectCaptionFits(HWND control, const ControlLayout& c) {
   const std::string caption = test::RemoteText(control);
   const UniqueScreenDc screen(GetDC(nullptr));
@@ -57,12 +59,24 @@ void ExpectCaptionFits(HWND control, const ControlLayout& c) {
   SelectObject(screen.get(), previous);
   RECT area{};
   GetClientRect(control, &area);
+  std::printf("  %s: %ld x %ld px in %ld x %ld\n", c.name, extent.cx, extent.cy, area.right, area.bottom);
   EXPECT_LE(extent.cx - colon.abcC, area.right) << caption << ": " << extent.cx << " px";
   EXPECT_LE(extent.cy, area.bottom) << caption;
 }
 
 // A list has the field, opened list and rows of a plain drop-down list made here in the controls'
 // font at the scaled total height; rows the model draws add the layout's spacing, scaled.
+// The family of the face that draws a font.
+std::string FamilyOf(HFONT font) {
+  const UniqueScreenDc screen(GetDC(nullptr));
+  const HGDIOBJ previous = SelectObject(screen.get(), font);
+  std::vector<char> metrics(GetOutlineTextMetricsA(screen.get(), 0, nullptr));
+  auto* outline = reinterpret_cast<OUTLINETEXTMETRICA*>(metrics.data());
+  const bool got = !metrics.empty() && GetOutlineTextMetricsA(screen.get(), static_cast<UINT>(metrics.size()), outline);
+  SelectObject(screen.get(), previous);
+  return got ? std::string(metrics.data() + reinterpret_cast<uintptr_t>(outline->otmpFamilyName)) : std::string();
+}
+
 void ExpectListLikeAPlainOne(HWND list, const ControlLayout& c, LayoutBox box, int dpi) {
   box.height = c.dropHeight > 0 ? c.dropHeight : c.height;
   const LayoutBox scaled = ScaleBox(box, dpi);
@@ -131,6 +145,9 @@ TEST(ScaledLayout, BothWindowsFitAtTheSystemDpi) {
   GetObjectA(ControlFont(), sizeof made, &made);
   GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof stock, &stock);
   EXPECT_EQ(made.lfHeight, stock.lfHeight);
+  // Measured in the one face the prefix gives every GUI font (scripts/wine-prefix.sh), a Song face of
+  // SimSun's metrics as on a Chinese Windows; no other font installed on the machine may change it.
+  EXPECT_EQ(FamilyOf(ControlFont()), "AR PL UMing CN");
 
   test::ScratchDir scratch;
   const std::string exe = scratch.File("launcher.exe");
