@@ -10,10 +10,10 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "base/handles.h"
 #include "pixels.h"
 #include "resource.h"
 #include "test_support.h"
@@ -109,36 +109,6 @@ TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {
   EXPECT_NE(GetMenuState(GetSystemMenu(window_, FALSE), SC_MOVE, MF_BYCOMMAND), static_cast<UINT>(-1));
 }
 
-// The exe's own image of one size (its first icon group, which scripts/make_icon.py draws from the same
-// shapes as the window's 128-px picture, at that size); empty when it has none. The test program carries
-// the launcher's resources.
-test::Picture ProgramImage(int size) {
-  test::Picture picture;
-  HMODULE self = GetModuleHandleA(nullptr);
-  const auto data = [self](LPCSTR id, LPCSTR type) {
-    HRSRC found = FindResourceA(self, id, type);
-    const char* bytes = found ? static_cast<const char*>(LockResource(LoadResource(self, found))) : nullptr;
-    return bytes ? std::string(bytes, SizeofResource(self, found)) : std::string();
-  };
-  const std::string group = data(MAKEINTRESOURCEA(IDI_PROGRAM), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
-  for (size_t entry = 6; entry + 14 <= group.size(); entry += 14) {
-    if (static_cast<unsigned char>(group[entry]) != size) continue;
-    WORD id = 0;
-    std::memcpy(&id, group.data() + entry + 12, sizeof id);
-    const std::string image = data(MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3));  // RT_ICON
-    if (image.size() < 40 + 4u * size * size) return picture;
-    picture.width = picture.height = size;
-    for (int y = size - 1; y >= 0; --y) {  // rows bottom-up, BGRA
-      for (int x = 0; x < size; ++x) {
-        unsigned pixel = 0;
-        std::memcpy(&pixel, image.data() + 40 + 4 * (y * size + x), 4);
-        picture.pixels.push_back(pixel & 0xFFFFFF);
-      }
-    }
-  }
-  return picture;
-}
-
 // The caption's and the taskbar's icons: the layout's 128-px picture averaged down to the system's sizes
 // at the DPI in force (scripts/dpi-test.sh runs this at 96, 120 and 144 DPI too). Each pixel lies within
 // a few levels of the exe's own image of that size, drawn from the same shapes; a plain stretch of the
@@ -157,8 +127,12 @@ TEST_F(MainWindowLayout, IconsAreThePictureAveragedToTheSystemSizes) {
     std::printf("%s icon %dx%d\n", kind.which == ICON_SMALL ? "small" : "big", shown.width, shown.height);
     EXPECT_EQ(shown.width, kind.width);
     EXPECT_EQ(shown.height, kind.height);
-    const test::Picture drawn = ProgramImage(kind.width);
-    ASSERT_EQ(drawn.pixels.size(), shown.pixels.size()) << "no image of " << kind.width << " px to compare with";
+    // The exe's own image of this size (its first icon group; the test program carries the launcher's
+    // resources), which scripts/make_icon.py draws from the same shapes: picked, not stretched.
+    const UniqueIcon own(static_cast<HICON>(LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
+                                                       IMAGE_ICON, kind.width, kind.height, 0)));
+    const test::Picture drawn = test::IconPicture(own.get());
+    ASSERT_EQ(drawn.pixels.size(), shown.pixels.size());
     int worst = 0;
     for (size_t i = 0; i < shown.pixels.size(); ++i) {
       for (int shift : {0, 8, 16}) {
