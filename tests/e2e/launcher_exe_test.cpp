@@ -212,7 +212,7 @@ BOOL CALLBACK TakeFirst(HMODULE, LPCSTR, LPSTR name, LONG_PTR first) {
 }
 
 // Explorer, the taskbar and Alt-Tab show the exe's first icon group: an image of its own for each size
-// Windows asks for, 256 px as PNG, every one a picture of its size.
+// Windows asks for, every one a picture of its size; from 40 px on as PNG (which keeps the exe small).
 TEST_F(LauncherResources, FirstIconGroupHoldsEverySizeWindowsAsksFor) {
   LPCSTR first = nullptr;
   EnumResourceNamesA(module_, MAKEINTRESOURCEA(14), TakeFirst, reinterpret_cast<LONG_PTR>(&first));  // RT_GROUP_ICON
@@ -232,9 +232,10 @@ TEST_F(LauncherResources, FirstIconGroupHoldsEverySizeWindowsAsksFor) {
     EXPECT_EQ(entry.bitCount, 32);
     const std::string image = Resource(MAKEINTRESOURCEA(entry.id), MAKEINTRESOURCEA(3));  // RT_ICON
     ASSERT_EQ(image.size(), entry.bytes);
-    if (size == 256) {
+    if (size >= 40) {
       EXPECT_EQ(image.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
-      EXPECT_EQ(image.substr(16, 8), std::string("\0\0\1\0\0\0\1\0", 8));  // IHDR: 256 x 256
+      EXPECT_EQ(image.substr(16, 8), std::string("\0\0", 2) + char(size >> 8) + char(size & 0xFF) +
+                                         std::string("\0\0", 2) + char(size >> 8) + char(size & 0xFF));  // IHDR
     } else {
       EXPECT_EQ(Read<BITMAPINFOHEADER>(image, 0).biWidth, size);
       EXPECT_EQ(Read<BITMAPINFOHEADER>(image, 0).biHeight, 2 * size);  // colour and mask
