@@ -6,6 +6,7 @@ BUILD=${BUILD:-$ROOT/build}
 HOST_BUILD=${HOST_BUILD:-$ROOT/build-host}  # the pure logic built for this machine
 export WINEPREFIX=$BUILD/wineprefix
 export WINEDEBUG=-all
+export WINEARCH=win32  # the launcher is 32-bit; also where wine64 is installed (i386-emulation.sh)
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export LOCPATH=$BUILD/locale
 { export LC_ALL=zh_CN.UTF-8; } 2>/dev/null  # bash itself cannot load the private locale

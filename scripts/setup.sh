@@ -14,10 +14,34 @@ missing=()
 for p in "${need[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-((${#missing[@]})) || exit 0
-
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO=sudo
+here=$(dirname "$0")
+
+# A kernel without IA-32 emulation runs 32-bit Wine only through QEMU (scripts/i386-emulation.sh):
+# QEMU 8 or later, which Debian 12 has in bookworm-backports (added to apt's sources for this; its
+# packages are installed only when asked for by name).
+emulate() {
+  "$here/i386-emulation.sh" --check && return
+  local release qemu_from=()
+  release=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
+  if [ "$release" = bookworm ]; then
+    if ! grep -rqs '^[^#]*bookworm-backports' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+      echo 'deb http://deb.debian.org/debian bookworm-backports main' |
+        $SUDO tee /etc/apt/sources.list.d/bookworm-backports.list >/dev/null
+      $SUDO apt-get update -qq || true
+    fi
+    qemu_from=(-t bookworm-backports)
+  fi
+  "${install[@]}" "${qemu_from[@]}" qemu-user
+  "${install[@]}" wine64
+  "$here/i386-emulation.sh"
+}
+install=($SUDO env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends)
+if ((${#missing[@]} == 0)); then
+  emulate
+  exit 0
+fi
 echo "installing: ${missing[*]}"
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
   $SUDO dpkg --add-architecture i386
@@ -29,7 +53,6 @@ for attempt in 1 2 3; do
   echo "apt-get update failed (attempt $attempt)" >&2
   sleep $((attempt * 5))
 done
-install=(env DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends)
 if ! "${install[@]}" "${missing[@]}"; then
   # 32-bit libraries must carry the very version of their 64-bit twins. Without the i386 security
   # index the two architectures' newest versions differ, and apt finds no solution; preferring the
@@ -40,3 +63,4 @@ if ! "${install[@]}" "${missing[@]}"; then
   "${install[@]}" -o Dir::Etc::PreferencesParts="$prefs" "${missing[@]}"
   rm -rf "$prefs"
 fi
+emulate
