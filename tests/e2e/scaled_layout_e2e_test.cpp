@@ -64,8 +64,6 @@ void ExpectCaptionFits(HWND control, const ControlLayout& c) {
   EXPECT_LE(extent.cy, area.bottom) << caption;
 }
 
-// A list has the field, opened list and rows of a plain drop-down list made here in the controls'
-// font at the scaled total height; rows the model draws add the layout's spacing, scaled.
 // The family of the face that draws a font.
 std::string FamilyOf(HFONT font) {
   const UniqueScreenDc screen(GetDC(nullptr));
@@ -77,6 +75,8 @@ std::string FamilyOf(HFONT font) {
   return got ? std::string(metrics.data() + reinterpret_cast<uintptr_t>(outline->otmpFamilyName)) : std::string();
 }
 
+// A list has the field, opened list and rows of a plain drop-down list made here in the controls'
+// font at the scaled total height; rows the model draws add the layout's spacing, scaled.
 void ExpectListLikeAPlainOne(HWND list, const ControlLayout& c, LayoutBox box, int dpi) {
   box.height = c.dropHeight > 0 ? c.dropHeight : c.height;
   const LayoutBox scaled = ScaleBox(box, dpi);
