@@ -281,11 +281,12 @@ TEST_F(MainWindowLayout, MouseAccelLabelIsWhiteOnBlack) {
   EXPECT_GT(CountIf(label5, [](COLORREF c) { return Brightness(c) > 0xA0; }), 20);
   EXPECT_EQ(CountIf(label5, IsGrey), all5);
 
-  // An ordinary label is dark text on white.
+  // An ordinary label is dark text on white. The tests' Song face draws thin strokes, mostly greys
+  // darker than the middle ("CS路径:" at 96 DPI: 59 pixels below 0x90, 6 below 0x60).
   const test::Picture label1 = Render(Child("标签1"));
   const int all1 = static_cast<int>(label1.pixels.size());
   EXPECT_GT(CountIf(label1, IsWhite), all1 * 6 / 10);
-  EXPECT_GT(CountIf(label1, [](COLORREF c) { return Brightness(c) < 0x60; }), 10);
+  EXPECT_GT(CountIf(label1, [](COLORREF c) { return Brightness(c) < 0x90; }), 20);
 
   // The text colour changes the strokes, not the field.
   SetTextColor(Main(), "标签5", 0x000000FFu);
