@@ -1,49 +1,50 @@
 #!/usr/bin/env python3
-"""Draws the launcher's window icon and writes res/launcher.ico.
+"""Draws the launcher's icon and writes its two icon files:
 
-The picture is a bold scope reticle (ring, four crosshair bars with an open centre, red centre dot) on a
-dark blue-grey tile. Shapes are signed distance fields sampled on a 4x4 grid per pixel, so edges stay
-smooth when Windows scales the 128x128 image down to 32x32 or 16x16. Standard library only.
+  res/launcher.ico      the window icon: one 128x128 32-bit image, every pixel opaque, an all-zero AND
+                        mask (67,646 bytes); the window makes its caption and taskbar sizes from it
+  res/launcher-exe.ico  the exe's own icon for Explorer, the taskbar and Alt-Tab: one image per size
+                        that Windows asks for: 16, 20, 24 and 32 as 32-bit bitmaps, 40, 48, 64 and 256 as
+                        PNG (Windows reads PNG images of any size since Vista; as bitmaps the four would
+                        add 34 KB to an exe held under 500,000 bytes)
 
-The icon holds a single 128x128 32-bit image with every pixel opaque and an all-zero AND mask; the
-file layout is checked after writing.
+The picture is a scope reticle in bold strokes on a dark tile: a thick green ring, four thick bars with an
+open centre, a red centre dot. Nothing in it is thinner than 1/8 of the tile, so at 16 px every stroke is
+still two pixels wide. Every size is drawn from the same shapes (signed distance fields in the 128-px
+tile's units), each pixel the average of a grid of samples over its area. Standard library only; the
+output depends on nothing but this file, so the committed files can be made again byte for byte.
 """
 import math
 import os
 import struct
 import sys
+import zlib
 
-SIZE = 128
-SUB = 4  # samples per pixel along each axis
 HERE = os.path.dirname(os.path.abspath(__file__))
-OUT = os.path.join(HERE, os.pardir, "res", "launcher.ico")
+RES = os.path.join(HERE, os.pardir, "res")
+WINDOW_ICON = os.path.join(RES, "launcher.ico")
+EXE_ICON = os.path.join(RES, "launcher-exe.ico")
+WINDOW_SIZE = 128
+EXE_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+PNG_FROM = 40  # this size and bigger as PNG
 
-# Reticle geometry, in pixels of the 128x128 image, centred on (64, 64).
-RING_R = 40.0
-RING_W = 11.0
-BAR_W = 11.0
-BAR_INNER = 18.0
-BAR_OUTER = 58.0
-DOT_R = 8.5
-OUTLINE = 3.0
+# The picture, in units of the 128-px tile, centred on (0, 0).
+UNIT = 128.0
+RING_R = 37.0
+RING_W = 17.0
+BAR_W = 17.0
+BAR_INNER = 17.0
+BAR_OUTER = 60.0
+DOT_R = 11.0
 
-GREEN_HI = (150, 255, 170)
-GREEN_LO = (40, 200, 95)
-RED_HI = (255, 120, 100)
-RED_LO = (215, 30, 35)
-OUTLINE_RGB = (6, 10, 14)
-
-
-def lerp(a, b, t):
-    return a + (b - a) * t
+TILE_TOP = (40, 56, 74)
+TILE_BOTTOM = (14, 20, 28)
+GREEN = (96, 236, 128)
+RED = (240, 52, 44)
 
 
 def mix(c1, c2, t):
-    return tuple(lerp(x, y, t) for x, y in zip(c1, c2))
-
-
-def clamp01(v):
-    return 0.0 if v < 0.0 else 1.0 if v > 1.0 else v
+    return tuple(a + (b - a) * t for a, b in zip(c1, c2))
 
 
 def sd_ring(x, y):
@@ -51,126 +52,108 @@ def sd_ring(x, y):
 
 
 def sd_bars(x, y):
-    """Four rounded bars on the axes, from BAR_INNER to BAR_OUTER out of the centre."""
-    ax, ay = abs(x), abs(y)
-    # Fold onto the +x bar: the bar along x uses (ax, y); the bar along y uses (ay, x).
+    """Four square-ended bars on the axes, from BAR_INNER to BAR_OUTER out of the centre."""
     best = float("inf")
-    for along, across in ((ax, ay), (ay, ax)):
-        half = BAR_W / 2
-        r = half * 0.5  # slightly rounded ends
-        cx = min(max(along, BAR_INNER + r), BAR_OUTER - r)
-        dx = along - cx
-        # rounded box: length of the overshoot of a box shrunk by r, minus r
-        qx = abs(dx)
-        qy = across - (half - r)
-        outside = math.hypot(max(qx, 0.0), max(qy, 0.0))
-        inside = min(max(qx, qy), 0.0)
-        best = min(best, outside + inside - r)
+    for along, across in ((abs(x), abs(y)), (abs(y), abs(x))):
+        mid, half_len = (BAR_INNER + BAR_OUTER) / 2, (BAR_OUTER - BAR_INNER) / 2
+        qx, qy = abs(along - mid) - half_len, across - BAR_W / 2
+        best = min(best, math.hypot(max(qx, 0.0), max(qy, 0.0)) + min(max(qx, qy), 0.0))
     return best
 
 
-def sd_dot(x, y):
-    return math.hypot(x, y) - DOT_R
-
-
-def sd_reticle(x, y):
-    return min(sd_ring(x, y), sd_bars(x, y))
-
-
-def background(x, y):
-    """Dark tile: radial glow in the middle, a vignette towards the corners, a faint bevel at the top."""
-    d = math.hypot(x, y) / (SIZE * 0.72)
-    centre = (36, 52, 68)
-    edge = (10, 13, 18)
-    c = mix(centre, edge, clamp01(d) ** 1.3)
-    top = clamp01((-y - 40.0) / 24.0) * 0.10  # light from above
-    return tuple(v + (255 - v) * top * 0.35 for v in c)
-
-
 def sample(x, y):
-    """Colour of one sample point; x, y relative to the centre, y growing downward."""
-    c = background(x, y)
-    r = sd_reticle(x, y)
-    dot = sd_dot(x, y)
-    motif = min(r, dot)
-    # soft green glow around the reticle
-    if r > 0:
-        glow = 0.28 * math.exp(-r / 5.0)
-        c = mix(c, GREEN_LO, glow)
-    # dark outline keeps the shapes readable against the lighter middle of the tile
-    if motif < OUTLINE:
-        c = OUTLINE_RGB
-    if r < 0:
-        # lit from the top left: brighter there, darker bottom right, with a bright inner edge
-        t = clamp01(0.5 + (x + y) / 150.0)
-        base = mix(GREEN_HI, GREEN_LO, t)
-        edge = clamp01(1.0 + r / 2.0)  # 1 at the border, 0 two pixels inside
-        c = mix(base, (225, 255, 230), 0.25 * edge * (1 - t))
-    if dot < 0:
-        t = clamp01(0.5 + (x + y) / (4 * DOT_R))
-        c = mix(RED_HI, RED_LO, t)
-        # small highlight towards the top left
-        hl = math.hypot(x + DOT_R * 0.35, y + DOT_R * 0.35)
-        c = mix(c, (255, 225, 215), 0.6 * clamp01(1 - hl / (DOT_R * 0.45)))
-    return c
+    """Colour at one point of the tile."""
+    if math.hypot(x, y) < DOT_R:
+        return RED
+    if min(sd_ring(x, y), sd_bars(x, y)) < 0:
+        return GREEN
+    return mix(TILE_TOP, TILE_BOTTOM, (y + UNIT / 2) / UNIT)
 
 
-def render():
-    """Rows top-down, each a list of (r, g, b) in 0..255."""
+def render(size):
+    """Rows top-down of (r, g, b) in 0..255: each pixel averages a grid of samples over its area."""
+    sub = max(2, -(-512 // size))  # at least 512 samples across the tile
+    scale = UNIT / size
+    offs = [(i + 0.5) / sub for i in range(sub)]
     rows = []
-    step = 1.0 / SUB
-    offs = [(i + 0.5) * step for i in range(SUB)]
-    n = SUB * SUB
-    half = SIZE / 2
-    for py in range(SIZE):
+    for py in range(size):
         row = []
-        for px in range(SIZE):
+        for px in range(size):
             acc = [0.0, 0.0, 0.0]
             for oy in offs:
-                y = py + oy - half
+                y = (py + oy) * scale - UNIT / 2
                 for ox in offs:
-                    s = sample(px + ox - half, y)
-                    acc[0] += s[0]
-                    acc[1] += s[1]
-                    acc[2] += s[2]
-            row.append(tuple(min(255, max(0, int(round(a / n)))) for a in acc))
+                    s = sample((px + ox) * scale - UNIT / 2, y)
+                    for i in range(3):
+                        acc[i] += s[i]
+            row.append(tuple(int(round(a / (sub * sub))) for a in acc))
         rows.append(row)
     return rows
 
 
-def ico_bytes(rows):
-    pixels = bytearray()
-    for row in reversed(rows):  # DIB rows are stored bottom-up
-        for r, g, b in row:
-            pixels += bytes((b, g, r, 255))
-    mask = bytes(SIZE * (SIZE // 8))  # 1 bpp AND mask, rows already a multiple of 4 bytes
-    header = struct.pack("<IiiHHIIiiII", 40, SIZE, SIZE * 2, 1, 32, 0, len(pixels) + len(mask), 0, 0, 0, 0)
-    image = header + bytes(pixels) + mask
-    icondir = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", SIZE, SIZE, 0, 0, 1, 32, len(image), 6 + 16)
-    return icondir + entry + image
+def bitmap_image(rows):
+    """An icon image as a 32-bit DIB: header, opaque BGRA rows bottom-up, an all-zero AND mask."""
+    size = len(rows)
+    pixels = b"".join(bytes((b, g, r, 255)) for row in reversed(rows) for r, g, b in row)
+    mask = bytes(((size + 31) // 32 * 4) * size)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(pixels) + len(mask), 0, 0, 0, 0)
+    return header + pixels + mask
 
 
-def check(data):
+def png_image(rows):
+    """An icon image as a PNG: 8-bit RGBA, opaque, no metadata."""
+    size = len(rows)
+    raw = b"".join(b"\0" + b"".join(bytes((r, g, b, 255)) for r, g, b in row) for row in rows)
+
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
+
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def ico(images):
+    """An icon file of (size, image bytes) pairs, in that order."""
+    out = struct.pack("<HHH", 0, 1, len(images))
+    offset = 6 + 16 * len(images)
+    for size, image in images:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    return out + b"".join(image for _, image in images)
+
+
+def check_window_icon(data):
     assert len(data) == 67646, len(data)
     assert struct.unpack_from("<HHH", data, 0) == (0, 1, 1)
     assert struct.unpack_from("<BBBBHHII", data, 6) == (128, 128, 0, 0, 1, 32, 67624, 22)
     hdr = struct.unpack_from("<IiiHHIIiiII", data, 22)
     assert hdr[:6] == (40, 128, 256, 1, 32, 0), hdr
-    assert hdr[6] in (0, 65536 + 2048), hdr
     pixels = data[62:62 + 65536]
     assert all(pixels[i] == 255 for i in range(3, len(pixels), 4)), "every pixel must be opaque"
     assert data[62 + 65536:] == bytes(2048), "AND mask must be all zero"
 
 
-def main():
-    data = ico_bytes(render())
+def check_exe_icon(data):
+    _, kind, count = struct.unpack_from("<HHH", data, 0)
+    assert (kind, count) == (1, len(EXE_SIZES))
+    for i, size in enumerate(EXE_SIZES):
+        w, h, _, _, planes, bits, length, offset = struct.unpack_from("<BBBBHHII", data, 6 + 16 * i)
+        assert (w or 256, h or 256, planes, bits) == (size, size, 1, 32), (i, w, h)
+        image = data[offset:offset + length]
+        assert image.startswith(b"\x89PNG") == (size >= PNG_FROM), size
+
+
+def write(path, data, check):
     check(data)
-    with open(OUT, "wb") as f:
+    with open(path, "wb") as f:
         f.write(data)
-    with open(OUT, "rb") as f:
-        check(f.read())
-    print("wrote %s (%d bytes)" % (os.path.normpath(OUT), len(data)))
+    print("wrote %s (%d bytes)" % (os.path.normpath(path), len(data)))
+
+
+def main():
+    write(WINDOW_ICON, ico([(WINDOW_SIZE, bitmap_image(render(WINDOW_SIZE)))]), check_window_icon)
+    images = [(s, png_image(render(s)) if s >= PNG_FROM else bitmap_image(render(s))) for s in EXE_SIZES]
+    write(EXE_ICON, ico(images), check_exe_icon)
     return 0
 
 

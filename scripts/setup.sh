@@ -9,7 +9,7 @@
 set -euo pipefail
 
 need=(cmake ninja-build g++ g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick
-      googletest locales python3 git unzip)
+      fonts-arphic-uming googletest locales python3 git unzip)
 [ "${1:-}" != "--screenshots" ] || need+=(fonts-wine)
 missing=()
 for p in "${need[@]}"; do

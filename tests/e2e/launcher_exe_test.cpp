@@ -1,6 +1,6 @@
 // launcher.exe as a file: a 32-bit GUI executable that needs no MinGW DLL beside it, keeps ASLR and DEP,
-// carries no build path and no time stamp (and, built for release, no symbols), and carries its icon,
-// the project's version and its manifest.
+// carries no build path and no time stamp (and, built for release, no symbols), and carries its own icon
+// and the window's, the project's version and its manifest.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "launcher_process.h"
+#include "resource.h"
 
 namespace {
 
@@ -205,8 +206,46 @@ struct GroupIconEntry {
 };
 #pragma pack(pop)
 
+BOOL CALLBACK TakeFirst(HMODULE, LPCSTR, LPSTR name, LONG_PTR first) {
+  *reinterpret_cast<LPCSTR*>(first) = name;
+  return FALSE;
+}
+
+// Explorer, the taskbar and Alt-Tab show the exe's first icon group: an image of its own for each size
+// Windows asks for, every one a picture of its size; from 40 px on as PNG (which keeps the exe small).
+TEST_F(LauncherResources, FirstIconGroupHoldsEverySizeWindowsAsksFor) {
+  LPCSTR first = nullptr;
+  EnumResourceNamesA(module_, MAKEINTRESOURCEA(14), TakeFirst, reinterpret_cast<LONG_PTR>(&first));  // RT_GROUP_ICON
+  ASSERT_TRUE(first && IS_INTRESOURCE(first));
+  EXPECT_EQ(reinterpret_cast<uintptr_t>(first), static_cast<uintptr_t>(IDI_PROGRAM));
+  const std::string group = Resource(first, MAKEINTRESOURCEA(14));
+  ASSERT_GE(group.size(), 6u);
+  const int count = Read<uint16_t>(group, 4);
+  ASSERT_EQ(group.size(), 6 + count * sizeof(GroupIconEntry));
+  std::vector<int> sizes;
+  for (int i = 0; i < count; ++i) {
+    const auto entry = Read<GroupIconEntry>(group, 6 + i * sizeof(GroupIconEntry));
+    const int size = entry.width ? entry.width : 256;
+    SCOPED_TRACE(size);
+    sizes.push_back(size);
+    EXPECT_EQ(entry.height ? entry.height : 256, size);
+    EXPECT_EQ(entry.bitCount, 32);
+    const std::string image = Resource(MAKEINTRESOURCEA(entry.id), MAKEINTRESOURCEA(3));  // RT_ICON
+    ASSERT_EQ(image.size(), entry.bytes);
+    if (size >= 40) {
+      EXPECT_EQ(image.substr(0, 8), std::string("\x89PNG\r\n\x1a\n", 8));
+      EXPECT_EQ(image.substr(16, 8), std::string("\0\0", 2) + char(size >> 8) + char(size & 0xFF) +
+                                         std::string("\0\0", 2) + char(size >> 8) + char(size & 0xFF));  // IHDR
+    } else {
+      EXPECT_EQ(Read<BITMAPINFOHEADER>(image, 0).biWidth, size);
+      EXPECT_EQ(Read<BITMAPINFOHEADER>(image, 0).biHeight, 2 * size);  // colour and mask
+    }
+  }
+  EXPECT_EQ(sizes, (std::vector<int>{16, 20, 24, 32, 40, 48, 64, 256}));
+}
+
 TEST_F(LauncherResources, CarriesTheWindowIcon) {
-  const std::string group = Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
+  const std::string group = Resource(MAKEINTRESOURCEA(IDI_LAUNCHER), MAKEINTRESOURCEA(14));  // RT_GROUP_ICON
   ASSERT_EQ(group.size(), 6 + sizeof(GroupIconEntry));
   EXPECT_EQ(Read<uint16_t>(group, 2), 1);  // an icon
   ASSERT_EQ(Read<uint16_t>(group, 4), 1);  // one image

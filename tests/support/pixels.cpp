@@ -1,6 +1,8 @@
 // Reading what a window shows into memory.
 #include "pixels.h"
 
+#include <utility>
+
 #include "base/handles.h"
 
 namespace test {
@@ -36,6 +38,28 @@ Picture Render(HWND hwnd, Capture how) {
   SelectObject(memory, old);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+  return picture;
+}
+
+Picture IconPicture(HICON icon) {
+  Picture picture;
+  ICONINFO parts{};
+  if (!GetIconInfo(icon, &parts)) return picture;
+  const UniqueGdiObject colour(parts.hbmColor), mask(parts.hbmMask);
+  BITMAP bitmap{};
+  if (!GetObjectA(colour.get(), sizeof bitmap, &bitmap)) return picture;
+  BITMAPINFO info = {};
+  info.bmiHeader = {sizeof info.bmiHeader, bitmap.bmWidth, -bitmap.bmHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  std::vector<unsigned> pixels(static_cast<size_t>(bitmap.bmWidth) * bitmap.bmHeight);
+  const UniqueScreenDc screen(GetDC(nullptr));
+  if (GetDIBits(screen.get(), static_cast<HBITMAP>(colour.get()), 0, bitmap.bmHeight, pixels.data(), &info,
+                DIB_RGB_COLORS) != bitmap.bmHeight) {
+    return picture;
+  }
+  for (unsigned& p : pixels) p &= 0xFFFFFF;
+  picture.width = bitmap.bmWidth;
+  picture.height = bitmap.bmHeight;
+  picture.pixels = std::move(pixels);
   return picture;
 }
 

@@ -23,4 +23,7 @@ enum class Capture {
 
 Picture Render(HWND hwnd, Capture how);
 
+// The colour image of an icon (of this process), at its own size.
+Picture IconPicture(HICON icon);
+
 }  // namespace test

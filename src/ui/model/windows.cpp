@@ -4,7 +4,12 @@
 
 #include <commctrl.h>
 
+#include <cstdint>
+#include <cstring>
+#include <vector>
+
 #include "ui/model/dpi.h"
+#include "ui/model/icon_scaling.h"
 #include "ui/model/model.h"
 #include "ui/model/model_internal.h"
 #include "ui/model/scaling.h"
@@ -93,14 +98,64 @@ bool CreateControl(WindowInstance& w, ControlInstance& c, int id) {
   return true;
 }
 
+// The layout's icon at width x height: the group's biggest 32-bit image, its area averaged down. Null when
+// the module lacks such an image.
+UniqueIcon ScaledIcon(HMODULE module, int resource, int width, int height) {
+  const auto data = [module](LPCSTR id, LPCSTR type, DWORD* size) -> const BYTE* {
+    HRSRC found = FindResourceA(module, id, type);
+    *size = found ? SizeofResource(module, found) : 0;
+    return found ? static_cast<const BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
+  };
+  DWORD size = 0;
+  const BYTE* group = data(MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(14), &size);  // RT_GROUP_ICON
+  if (!group || size < 6) return {};
+  // The group: a 6-byte header with the image count, then 14-byte entries (width at 0, bit count at 6,
+  // image id at 12); a width of 0 means 256.
+  int id = 0, side = 0;
+  for (size_t i = 0, count = *reinterpret_cast<const WORD*>(group + 4); i < count && 6 + 14 * (i + 1) <= size; ++i) {
+    const BYTE* entry = group + 6 + 14 * i;
+    const int entrySide = entry[0] ? entry[0] : 256;
+    if (*reinterpret_cast<const WORD*>(entry + 6) == 32 && entrySide > side) {
+      side = entrySide;
+      id = *reinterpret_cast<const WORD*>(entry + 12);
+    }
+  }
+  const BYTE* image = id ? data(MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3), &size) : nullptr;  // RT_ICON
+  BITMAPINFOHEADER header{};
+  if (!image || size < sizeof header) return {};
+  std::memcpy(&header, image, sizeof header);
+  const size_t pixelBytes = static_cast<size_t>(side) * side * 4;
+  if (header.biBitCount != 32 || header.biWidth != side || header.biHeight != 2 * side ||
+      size < header.biSize + pixelBytes) {
+    return {};
+  }
+  std::vector<uint32_t> pixels(static_cast<size_t>(side) * side);
+  std::memcpy(pixels.data(), image + header.biSize, pixelBytes);  // rows bottom-up, kept so
+  const std::vector<uint32_t> small = AreaAverage(pixels, side, side, width, height);
+
+  BITMAPINFO info{};
+  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+  void* bits = nullptr;
+  const UniqueGdiObject colour(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!colour || !bits) return {};
+  std::memcpy(bits, small.data(), small.size() * 4);
+  // An all-zero AND mask: the colour image's alpha says what shows.
+  const std::vector<BYTE> zeros(static_cast<size_t>((width + 15) / 16 * 2) * height);
+  const UniqueGdiObject mask(CreateBitmap(width, height, 1, 1, zeros.data()));
+  if (!mask) return {};
+  ICONINFO icon{TRUE, 0, 0, static_cast<HBITMAP>(mask.get()), static_cast<HBITMAP>(colour.get())};
+  return UniqueIcon(CreateIconIndirect(&icon));  // copies both bitmaps
+}
+
+// The caption's and the taskbar's icon at the system's sizes for the DPI in force, made from the layout's
+// one big picture. Not LoadImage: it stretches a picture without averaging, and the strokes of a 128-px
+// picture vanish at 16 px (Windows' LoadIconWithScaleDown averages, but Wine's stretches as LoadImage).
 void SetIcons(WindowInstance& w) {
   if (!w.layout->iconResource) return;
-  HINSTANCE module = GetModuleHandleA(nullptr);
-  const auto resource = MAKEINTRESOURCEA(w.layout->iconResource);
-  w.bigIcon.reset(static_cast<HICON>(LoadImageA(module, resource, IMAGE_ICON, GetSystemMetrics(SM_CXICON),
-                                                GetSystemMetrics(SM_CYICON), 0)));
-  w.smallIcon.reset(static_cast<HICON>(LoadImageA(module, resource, IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                                  GetSystemMetrics(SM_CYSMICON), 0)));
+  HMODULE module = GetModuleHandleA(nullptr);
+  w.bigIcon = ScaledIcon(module, w.layout->iconResource, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+  w.smallIcon =
+      ScaledIcon(module, w.layout->iconResource, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
   if (w.bigIcon) SendMessageA(w.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(w.bigIcon.get()));
   if (w.smallIcon) SendMessageA(w.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(w.smallIcon.get()));
 }
