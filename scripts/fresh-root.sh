@@ -140,6 +140,11 @@ printf '#!/bin/sh\nexit 101\n' >"$root/usr/sbin/policy-rc.d"
 chmod 755 "$root/usr/sbin/policy-rc.d"
 
 mount --bind /proc "$root/proc"
+# The kernel's table of binary formats, as the host has it: where QEMU runs 32-bit programs
+# (scripts/i386-emulation.sh), the root's setup and tests see that, as on a machine of this kernel.
+if [ -e /proc/sys/fs/binfmt_misc/register ]; then
+  mount -t binfmt_misc binfmt_misc "$root/proc/sys/fs/binfmt_misc"
+fi
 mount --bind /sys "$root/sys"
 mount --bind /dev "$root/dev"
 mount --bind /dev/pts "$root/dev/pts"
