@@ -47,7 +47,7 @@ std::string Section(const std::string& lines) { return "[参数设置]\r\n" + li
 
 }  // namespace
 
-TEST(SettingsFile, FirstSaveWritesTheSectionAndSevenKeysInOrder) {
+TEST(SettingsFile, FirstSaveWritesTheSectionAndEveryKeyInOrder) {
   test::ScratchDir dir;
   const std::string file = dir.File("option.ini");
   SaveLaunchSettings(file, Sample());
