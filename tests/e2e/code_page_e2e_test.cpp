@@ -78,6 +78,9 @@ TEST_F(OtherCodePage, ShowsChineseAndKeepsOptionIniInGbk) {
   test::Click(ControlOf(main, MainWindow, "按钮1"));  // 启动 CS: saves, then starts the game
   const std::string log = folder_ + "\\游戏\\game.log";
   ASSERT_TRUE(test::WaitUntil([&] { return test::ReadFileBytes(log).find(game_) != std::string::npos; }));
+  // The game works in the launcher's own folder, as the launcher does (it was started elsewhere).
+  const std::string records = test::ReadFileBytes(log);
+  EXPECT_NE(records.find("\r\ncwd=" + folder_ + "\r\n"), std::string::npos) << records;
   EXPECT_EQ(test::ReadFileBytes(folder_ + "\\option.ini"), ini);
 }
 
