@@ -34,6 +34,9 @@ int main() {
   const bool logged = file != INVALID_HANDLE_VALUE &&
                       WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  if (turn) ReleaseMutex(turn);
+  if (turn) {
+    ReleaseMutex(turn);
+    CloseHandle(turn);
+  }
   return logged ? 0 : 1;
 }
