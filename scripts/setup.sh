@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing the launcher needs on Debian or Ubuntu (as root, or with sudo):
-# the MinGW-w64 cross compiler and the native one, CMake, 32-bit Wine, Xvfb, Chinese fonts, ImageMagick
-# and GoogleTest, and for the release: git, Python 3 and unzip.
+# the MinGW-w64 cross compiler and the native one, CMake, 32-bit Wine, Xvfb, Chinese fonts (and fc-list,
+# with which wine-prefix.sh finds the tests' face), ImageMagick and GoogleTest, and for the release: git,
+# Python 3 and unzip.
 # Safe to run again: it installs only what is missing. It adds i386 to dpkg's architectures for good
 # (wine32 is an i386 package) and changes nothing else in apt's configuration; it removes no package.
 #   scripts/setup.sh --screenshots   also Wine's own fonts: screenshots.sh takes Marlett (the caption
@@ -9,7 +10,7 @@
 set -euo pipefail
 
 need=(cmake ninja-build g++ g++-mingw-w64-i686 wine wine32:i386 xvfb xauth fonts-wqy-microhei imagemagick
-      fonts-arphic-uming googletest locales python3 git unzip)
+      fonts-arphic-uming fontconfig googletest locales python3 git unzip)
 [ "${1:-}" != "--screenshots" ] || need+=(fonts-wine)
 missing=()
 for p in "${need[@]}"; do
