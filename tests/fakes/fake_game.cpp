@@ -25,18 +25,16 @@ int main() {
       "cmd=" + InCodePage936(GetCommandLineW()) + "\r\ncwd=" + InCodePage936(current) + "\r\n";
 
   // Wine appends by asking the file's size and writing there, which two games started together can do
-  // at once, the second record then overwriting the first: the games take turns.
-  HANDLE turn = CreateMutexW(nullptr, FALSE, L"fake_game.log");
-  if (turn) WaitForSingleObject(turn, INFINITE);
+  // at once, the second record then overwriting the first: the games take turns (the turn's handle
+  // closes with the process).
+  const HANDLE turn = CreateMutexW(nullptr, FALSE, L"fake_game.log");
+  WaitForSingleObject(turn, INFINITE);
   HANDLE file = CreateFileW(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   DWORD written = 0;
   const bool logged = file != INVALID_HANDLE_VALUE &&
                       WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
   if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-  if (turn) {
-    ReleaseMutex(turn);
-    CloseHandle(turn);
-  }
+  ReleaseMutex(turn);
   return logged ? 0 : 1;
 }
