@@ -298,13 +298,14 @@ TEST_F(LauncherResources, CarriesAManifestOfTheProjectVersionWithoutExecutionLev
             "{1f676c76-80e1-4239-95bb-83d0f6d0da78} {8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a} ");
 }
 
-TEST_F(LauncherResources, DeclaresItselfSystemDpiAware) {
+TEST_F(LauncherResources, DeclaresItselfPerMonitorDpiAwareAndSystemAwareToOlderSystems) {
   const std::string manifest = Resource(MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
+  // Windows 10 1607 and later read dpiAwareness (v2 from 1703 on), older systems dpiAware alone.
+  EXPECT_NE(manifest.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">"
+                          "PerMonitorV2, PerMonitor</dpiAwareness>"),
+            std::string::npos);
   EXPECT_NE(manifest.find("<dpiAware>true</dpiAware>"), std::string::npos);
   EXPECT_NE(manifest.find("http://schemas.microsoft.com/SMI/2005/WindowsSettings"), std::string::npos);
-  // Not per monitor: the layout is built once, for the DPI of the log-on.
-  EXPECT_EQ(manifest.find("dpiAwareness"), std::string::npos);
-  EXPECT_EQ(manifest.find("/pm<"), std::string::npos);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "launcher_process.h"
 #include "test_support.h"
+#include "ui/layouts/main_window.h"
 #include "ui/layouts/search_window.h"
 
 namespace {
@@ -37,8 +38,8 @@ class LauncherStart : public ::testing::Test {
 TEST_F(LauncherStart, ShowsMainWindowAndEscEndsIt) {
   RECT rc;
   GetWindowRect(main_, &rc);
-  EXPECT_EQ(rc.right - rc.left, 310);
-  EXPECT_EQ(rc.bottom - rc.top, 242);
+  EXPECT_EQ(rc.right - rc.left, MainWindow.width);
+  EXPECT_EQ(rc.bottom - rc.top, MainWindow.height);
 
   PostMessageA(main_, WM_KEYDOWN, VK_ESCAPE, 1);
   DWORD code = 12345;

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "base/handles.h"
+#include "layout_check.h"
 #include "pixels.h"
 #include "resource.h"
 #include "test_support.h"
@@ -36,33 +37,24 @@ const WindowLayout& Main() {
   return layout;
 }
 
-// What the window must look like, control by control in creation order (the file dialog has no window).
+// The window's controls in creation order (the file dialog has no window), with their native classes
+// and first texts. Their boxes are the layout's own numbers at 96 DPI (test::ExpectLayoutAtDpi).
 struct Expected {
   const char* name;
   const char* nativeClass;
-  int left, top, width, height;  // client coordinates of the window
   const char* text;
 };
 constexpr Expected kExpected[] = {
-    {"标签5", "Static", 211, 181, 86, 22, "鼠标加速:"},
-    {"编辑框1", "Edit", 56, 152, 240, 20, ""},
-    {"标签1", "Static", 8, 152, 40, 20, "CS路径:"},
-    {"标签4", "Static", 8 + 8, 48 + 66, 56, 20, "颜色质量:"},
-    {"组合框3", "ComboBox", 8 + 64, 48 + 66, 56, 20, "32bpp"},
-    {"组合框2", "ComboBox", 8 + 64, 48 + 42, 56, 20, "75"},
-    {"标签3", "Static", 8 + 8, 48 + 42, 56, 20, "刷新率:"},
-    {"选择框3", "Button", 8 + 168, 48 + 66, 104, 20, "-noforcemspd"},
-    {"选择框2", "Button", 8 + 168, 48 + 42, 104, 20, "-noforcemparms"},
-    {"选择框1", "Button", 8 + 168, 48 + 18, 104, 20, "-noforcemaccel"},
-    {"组合框1", "ComboBox", 8 + 64, 48 + 18, 80, 20, ""},
-    {"标签2", "Static", 8 + 8, 48 + 18, 48, 20, "分辨率:"},
-    {"分组框1", "Button", 8, 48, 288, 96, "启动参数"},
-    {"按钮9", "Button", 72, 7, 63, 30, "显卡调节"},
-    {"按钮6", "Button", 8, 181, 50, 22, "浏览"},
-    {"按钮5", "Button", 58, 181, 49, 22, "搜索"},
-    {"按钮4", "Button", 135, 7, 113, 30, "开/关鼠标加速度"},
-    {"按钮3", "Button", 9, 7, 63, 30, "鼠标调节"},
-    {"按钮1", "Button", 107, 181, 96, 22, "启动 CS"},
+    {"标签5", "Static", "鼠标加速:"},        {"编辑框1", "Edit", ""},
+    {"标签1", "Static", "CS路径:"},          {"标签4", "Static", "颜色质量:"},
+    {"组合框3", "ComboBox", "32bpp"},        {"组合框2", "ComboBox", "75"},
+    {"标签3", "Static", "刷新率:"},          {"选择框3", "Button", "-noforcemspd"},
+    {"选择框2", "Button", "-noforcemparms"}, {"选择框1", "Button", "-noforcemaccel"},
+    {"组合框1", "ComboBox", ""},             {"标签2", "Static", "分辨率:"},
+    {"分组框1", "Button", "启动参数"},       {"按钮9", "Button", "显卡调节"},
+    {"按钮6", "Button", "浏览"},             {"按钮5", "Button", "搜索"},
+    {"按钮4", "Button", "开/关鼠标加速度"},  {"按钮3", "Button", "鼠标调节"},
+    {"按钮1", "Button", "启动 CS"},
 };
 
 class MainWindowLayout : public uitest::BuiltWindowTest {
@@ -79,7 +71,7 @@ class MainWindowLayout : public uitest::BuiltWindowTest {
 
 TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {
   EXPECT_EQ(test::WindowText(window_), "Vantor 多功能启动器");
-  uitest::ExpectCentredFrame(window_, 310, 242);
+  uitest::ExpectCentredFrame(window_, 310, 242);  // the frame's size as the layout is specified
 
   const LONG style = GetWindowLongA(window_, GWL_STYLE);
   const LONG exStyle = GetWindowLongA(window_, GWL_EXSTYLE);
@@ -134,18 +126,16 @@ TEST_F(MainWindowLayout, IconsAreThePictureAveragedToTheSystemSizes) {
 
 TEST_F(MainWindowLayout, ControlsSitWhereTheLayoutPutsThem) {
   HFONT guiFont = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+  test::ExpectLayoutAtDpi(window_, Main(), 96, guiFont);
+  // The group's children sit at its place (8, 48) plus their own: 标签4 at (8, 66) in it.
+  const RECT label4 = test::ClientRectIn(Child("标签4"), window_);
+  EXPECT_EQ(label4.left, 16);
+  EXPECT_EQ(label4.top, 114);
   for (size_t i = 0; i < std::size(kExpected); ++i) {
     const Expected& e = kExpected[i];
     HWND c = children_[i];
     SCOPED_TRACE(e.name);
     EXPECT_EQ(test::ClassOf(c), e.nativeClass);
-    const RECT rc = uitest::ClientRectIn(c, window_);
-    EXPECT_EQ(rc.left, e.left);
-    EXPECT_EQ(rc.top, e.top);
-    EXPECT_EQ(rc.right - rc.left, e.width);
-    if (std::string(e.nativeClass) != "ComboBox") {
-      EXPECT_EQ(rc.bottom - rc.top, e.height);
-    }
     EXPECT_EQ(test::WindowText(c), e.text);
     EXPECT_EQ(reinterpret_cast<HFONT>(SendMessageA(c, WM_GETFONT, 0, 0)), guiFont);
     const LONG style = GetWindowLongA(c, GWL_STYLE);
@@ -209,20 +199,11 @@ TEST_F(MainWindowLayout, ListsHoldTheirItemsAndSelections) {
   EXPECT_EQ(ItemText(Main(), "组合框3", 1), "32bpp");
   EXPECT_EQ(CurrentSelection(Main(), "组合框3"), 1);
 
-  // A plain drop-down list with the same font, created 160 pixels tall in all, for comparison: its row
-  // height, and its dropped height as the system reports it (Windows gives field and list together,
-  // Wine the list alone).
-  HWND plain = CreateWindowExA(0, "COMBOBOX", "", WS_CHILD | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, window_,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
-  ASSERT_NE(plain, nullptr);
-  SendMessageA(plain, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
-  const LRESULT systemRow = SendMessageA(plain, CB_GETITEMHEIGHT, 0, 0);
-  RECT reference{};
-  SendMessageA(plain, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&reference));
-  const LRESULT systemField = SendMessageA(plain, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0);
-  DestroyWindow(plain);
-  ASSERT_GT(systemRow, 0);
-
+  // A plain drop-down list in the same font, created 160 pixels tall in all, for comparison: the rows
+  // are one pixel taller, the selection field, the field and the opened list the same.
+  std::vector<LRESULT> expected = test::PlainListSizes(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), 80, 160);
+  ASSERT_GT(expected[0], 0);
+  expected[0] += 1;
   for (const char* name : {"组合框1", "组合框2", "组合框3"}) {
     SCOPED_TRACE(name);
     HWND combo = Child(name);
@@ -230,11 +211,7 @@ TEST_F(MainWindowLayout, ListsHoldTheirItemsAndSelections) {
     EXPECT_EQ(style & 3, CBS_DROPDOWNLIST);
     EXPECT_TRUE(style & CBS_HASSTRINGS);
     EXPECT_FALSE(style & CBS_SORT);
-    RECT dropped{};
-    SendMessageA(combo, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
-    EXPECT_EQ(dropped.bottom - dropped.top, reference.bottom - reference.top);
-    EXPECT_EQ(SendMessageA(combo, CB_GETITEMHEIGHT, 0, 0), systemRow + 1);
-    EXPECT_EQ(SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0), systemField);
+    EXPECT_EQ(test::ListSizes(combo), expected) << "row, field row, field, opened list";
   }
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "layout_check.h"
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/layouts/search_window.h"
@@ -77,7 +78,7 @@ TEST_F(SearchWindowLayout, FrameAndControlsFollowTheLayout) {
     const Expected& e = expected[i];
     HWND c = children_[i];
     EXPECT_EQ(test::ClassOf(c), e.nativeClass);
-    const RECT r = uitest::ClientRectIn(c, window_);
+    const RECT r = test::ClientRectIn(c, window_);
     EXPECT_EQ(r.left, e.left);
     EXPECT_EQ(r.top, e.top);
     EXPECT_EQ(r.right - r.left, e.width);

@@ -65,14 +65,6 @@ HWND ChildNamed(const std::vector<HWND>& children, const Entry (&table)[N], cons
   return nullptr;
 }
 
-// A child's window rect in its parent's client coordinates.
-inline RECT ClientRectIn(HWND child, HWND parent) {
-  RECT rc;
-  GetWindowRect(child, &rc);
-  MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rc), 2);
-  return rc;
-}
-
 // Asks the window to close and handles messages until it is gone.
 inline bool CloseAndWait(const ui::WindowLayout& window) {
   if (ui::IsLoaded(window)) ui::Destroy(window);

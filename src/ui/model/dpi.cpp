@@ -1,11 +1,16 @@
-// The display's DPI and the controls' font at it.
+// The DPI a window is laid out for, and the controls' font at a DPI.
 #include "ui/model/dpi.h"
 
-#include "base/handles.h"
 #include "ui/model/scaling.h"
 
 namespace ui {
 namespace {
+
+// A function of user32 that older systems lack, looked up once.
+template <class F>
+F User32(const char* name) {
+  return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
+}
 
 LOGFONTA StockGuiFont() {
   LOGFONTA font{};
@@ -20,8 +25,7 @@ LOGFONTA StockGuiFont() {
 // unaware program's captions grow with the DPI too), so that the height is never scaled twice.
 LOGFONTA DefaultGuiFontAt96Dpi() {
   using SetContext = HANDLE(WINAPI*)(HANDLE);
-  static const auto setContext = reinterpret_cast<SetContext>(reinterpret_cast<void*>(
-      GetProcAddress(GetModuleHandleA("user32.dll"), "SetThreadDpiAwarenessContext")));
+  static const auto setContext = User32<SetContext>("SetThreadDpiAwarenessContext");
   const HANDLE kUnaware = reinterpret_cast<HANDLE>(static_cast<INT_PTR>(-1));  // DPI_AWARENESS_CONTEXT_UNAWARE
   LOGFONTA font = StockGuiFont();
   if (const HANDLE previous = setContext ? setContext(kUnaware) : nullptr) {
@@ -33,35 +37,35 @@ LOGFONTA DefaultGuiFontAt96Dpi() {
   return font;
 }
 
-UniqueGdiObject& MadeFont() {
-  static UniqueGdiObject font;  // freed at the process's end if still held
-  return font;
-}
-
 }  // namespace
 
 int SystemDpi() {
-  static const int dpi = [] {
-    const UniqueScreenDc screen(GetDC(nullptr));
-    const int pixels = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
-    return pixels > 0 ? pixels : kLayoutDpi;
-  }();
-  return dpi;
+  const UniqueScreenDc screen(GetDC(nullptr));
+  const int pixels = screen ? GetDeviceCaps(screen.get(), LOGPIXELSY) : 0;
+  return pixels > 0 ? pixels : kLayoutDpi;
 }
 
-HFONT ControlFont() {
-  const auto stock = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-  const int dpi = SystemDpi();
-  if (dpi == kLayoutDpi) return stock;
-  UniqueGdiObject& made = MadeFont();
-  if (!made) {
-    LOGFONTA font = DefaultGuiFontAt96Dpi();
-    font.lfHeight = ScaleToDpi(font.lfHeight, dpi);
-    made.reset(CreateFontIndirectA(&font));
-  }
-  return made ? static_cast<HFONT>(made.get()) : stock;
+int DpiOfWindow(HWND window) {
+  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+  static const auto getDpi = User32<GetDpiForWindowFn>("GetDpiForWindow");
+  const int dpi = getDpi && window ? static_cast<int>(getDpi(window)) : 0;
+  return dpi > 0 ? dpi : SystemDpi();
 }
 
-void ReleaseControlFont() { MadeFont().reset(); }
+int SystemMetricAt(int index, int dpi) {
+  using GetMetricForDpiFn = int(WINAPI*)(int, UINT);
+  static const auto getMetric = User32<GetMetricForDpiFn>("GetSystemMetricsForDpi");
+  return getMetric ? getMetric(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+}
+
+ControlFont::ControlFont(int dpi) {
+  LOGFONTA font = DefaultGuiFontAt96Dpi();
+  font.lfHeight = ScaleToDpi(font.lfHeight, dpi);
+  if (font.lfHeight != StockGuiFont().lfHeight) made_.reset(CreateFontIndirectA(&font));
+}
+
+HFONT ControlFont::get() const {
+  return made_ ? static_cast<HFONT>(made_.get()) : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
 
 }  // namespace ui

@@ -4,40 +4,32 @@
 
 #include <string>
 
-#include "ui/model/dpi.h"
 #include "ui/model/model_internal.h"
 #include "ui/model/scaling.h"
 
 namespace ui::detail {
-namespace {
 
-// The row height of a plain drop-down list in the controls' font, measured once (the font is the same
-// whenever it is made again: the system DPI does not change while the process runs).
-struct ListMetrics {
-  int row = 0;
-};
-const ListMetrics& SystemListMetrics() {
-  static const ListMetrics metrics = [] {
-    ListMetrics m;
-    HWND probe = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, nullptr,
-                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (!probe) return m;
-    SendMessageA(probe, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), FALSE);
-    m.row = static_cast<int>(SendMessageA(probe, CB_GETITEMHEIGHT, 0, 0));
-    DestroyWindow(probe);
-    return m;
-  }();
-  return metrics;
+ListRows PlainListRows(HFONT font) {
+  ListRows rows;
+  HWND probe = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 0, 80, 160, nullptr,
+                               nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!probe) return rows;
+  SendMessageA(probe, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+  rows.item = static_cast<int>(SendMessageA(probe, CB_GETITEMHEIGHT, 0, 0));
+  rows.field = static_cast<int>(SendMessageA(probe, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  DestroyWindow(probe);
+  return rows;
 }
 
-}  // namespace
+int ListItemHeight(const WindowInstance& w, const ControlLayout& list) {
+  return w.listRows.item + ScaleToDpi(list.rowSpacing, w.dpi);
+}
 
 void MeasureListItem(WindowInstance& w, MEASUREITEMSTRUCT& measure) {
   ControlInstance* c = ControlById(w, measure.CtlID);
   if (!c || measure.CtlType != ODT_COMBOBOX) return;
-  const ListMetrics& m = SystemListMetrics();
-  if (measure.itemID != static_cast<UINT>(-1) && m.row > 0) {
-    measure.itemHeight = static_cast<UINT>(m.row + ScaleToDpi(c->layout->rowSpacing, SystemDpi()));
+  if (measure.itemID != static_cast<UINT>(-1) && w.listRows.item > 0) {
+    measure.itemHeight = static_cast<UINT>(ListItemHeight(w, *c->layout));
   }
 }
 
@@ -62,7 +54,7 @@ void DrawListItem(WindowInstance& w, const DRAWITEMSTRUCT& draw) {
     HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(draw.hwndItem, WM_GETFONT, 0, 0));
     HGDIOBJ previous = font ? SelectObject(draw.hDC, font) : nullptr;
     RECT textRect = rc;
-    textRect.left += ScaleToDpi(2, SystemDpi());
+    textRect.left += ScaleToDpi(2, w.dpi);
     // Drawn as Unicode: GDI's ANSI functions read the text in the selected font's charset, which on a
     // system of another language is not GB2312 even where the manifest gives the process code page 936.
     const std::wstring wide = WideText(text, CP_ACP);

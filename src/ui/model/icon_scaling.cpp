@@ -2,6 +2,7 @@
 #include "ui/model/icon_scaling.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace ui {
 namespace {
@@ -25,7 +26,43 @@ std::vector<std::vector<Share>> Shares(int from, int to) {
   return shares;
 }
 
+template <class T>
+T Read(std::span<const std::uint8_t> bytes, size_t at) {
+  T value{};
+  std::memcpy(&value, bytes.data() + at, sizeof value);
+  return value;
+}
+
 }  // namespace
+
+IconImageEntry BiggestTrueColourImage(std::span<const std::uint8_t> group) {
+  IconImageEntry biggest;
+  if (group.size() < 6) return biggest;
+  const size_t count = Read<std::uint16_t>(group, 4);
+  for (size_t i = 0; i < count && 6 + 14 * (i + 1) <= group.size(); ++i) {
+    const size_t entry = 6 + 14 * i;
+    const int side = group[entry] ? group[entry] : 256;
+    if (Read<std::uint16_t>(group, entry + 6) == 32 && side > biggest.side) {
+      biggest = {Read<std::uint16_t>(group, entry + 12), side};
+    }
+  }
+  return biggest;
+}
+
+std::vector<std::uint32_t> TrueColourPixels(std::span<const std::uint8_t> image, int side) {
+  // BITMAPINFOHEADER: its size at 0, width at 4, height at 8, bit count at 14.
+  constexpr size_t kHeaderSize = 40;
+  const size_t pixels = static_cast<size_t>(side) * side;
+  if (side <= 0 || image.size() < kHeaderSize) return {};
+  const std::uint32_t headerSize = Read<std::uint32_t>(image, 0);
+  if (Read<std::int32_t>(image, 4) != side || Read<std::int32_t>(image, 8) != 2 * side ||
+      Read<std::uint16_t>(image, 14) != 32 || headerSize < kHeaderSize || image.size() < headerSize + pixels * 4) {
+    return {};
+  }
+  std::vector<std::uint32_t> colour(pixels);
+  std::memcpy(colour.data(), image.data() + headerSize, pixels * 4);
+  return colour;
+}
 
 std::vector<uint32_t> AreaAverage(const std::vector<uint32_t>& from, int fromWidth, int fromHeight, int toWidth,
                                   int toHeight) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "base/handles.h"
+#include "ui/model/dpi.h"
 #include "ui/model/layout.h"
 #include "ui/model/threads.h"
 
@@ -30,6 +31,12 @@ struct ControlInstance {
   std::string fileName;    // CommonDlg
 };
 
+// The rows of a plain drop-down list in a font: its items' and its selection field's.
+struct ListRows {
+  int item = 0;
+  int field = 0;
+};
+
 struct WindowInstance {
   const WindowLayout* layout = nullptr;
   WindowState state = WindowState::NotLoaded;
@@ -37,6 +44,11 @@ struct WindowInstance {
   HWND hwnd = nullptr;
   HWND owner = nullptr;
   std::vector<ControlInstance> controls;  // layout order
+  // What the window is laid out for: its DPI (dpi.h), its controls' font at it, and a plain list's rows
+  // in that font, which the lists the model draws take theirs from.
+  int dpi = 96;
+  ControlFont font;
+  ListRows listRows;
   UniqueGdiObject backgroundBrush;
   UniqueIcon bigIcon, smallIcon;
   HWND lastFocus = nullptr;
@@ -84,8 +96,16 @@ COLORREF NativeColor(Color color);
 UniqueGdiObject SolidBrush(Color color);
 
 // --- Lists the model draws (drawn_list.cpp) ----------------------------------------------------------
+ListRows PlainListRows(HFONT font);
+// The row height of a list's items: a plain list's, plus the layout's spacing scaled (for a list the
+// model draws).
+int ListItemHeight(const WindowInstance& window, const ControlLayout& list);
 void MeasureListItem(WindowInstance& window, MEASUREITEMSTRUCT& measure);
 void DrawListItem(WindowInstance& window, const DRAWITEMSTRUCT& draw);
+
+// --- Icons (icons.cpp) ---------------------------------------------------------------------------------
+// The window's caption and taskbar icons at its DPI, made from the layout's icon (none without one).
+void SetIcons(WindowInstance& window);
 
 // --- Life cycle (windows.cpp) and the rest -----------------------------------------------------------
 // Runs the control's click handler, unless its window is closing.

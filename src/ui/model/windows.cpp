@@ -4,12 +4,9 @@
 
 #include <commctrl.h>
 
-#include <cstdint>
-#include <cstring>
 #include <vector>
 
 #include "ui/model/dpi.h"
-#include "ui/model/icon_scaling.h"
 #include "ui/model/model.h"
 #include "ui/model/model_internal.h"
 #include "ui/model/scaling.h"
@@ -19,6 +16,8 @@ namespace detail {
 namespace {
 
 constexpr char kWindowClass[] = "LauncherWindow";
+// Windows 10 1703's message (the headers name it for that version only): the frame a window wants at a DPI.
+constexpr UINT kGetDpiScaledSize = 0x02E4;  // WM_GETDPISCALEDSIZE
 
 // Set while a closing window is destroyed only to be built anew: that is no reason to end the loop.
 bool g_reloading = false;
@@ -41,7 +40,7 @@ void RegisterWindowClass() {
 }
 
 // Containers place their children: a control listed by a GroupBox sits at the group's position plus its own.
-// Offsets stay in the layout's 96-DPI numbers; a control's box is scaled as a whole when it is created.
+// Offsets stay in the layout's 96-DPI numbers; a control's box is scaled as a whole, at the window's DPI.
 void PlaceInContainers(WindowInstance& w) {
   for (auto& group : w.controls) {
     if (group.layout->cls != ControlClass::GroupBox) continue;
@@ -50,6 +49,33 @@ void PlaceInContainers(WindowInstance& w) {
       c.offsetX = group.offsetX + group.layout->left;
       c.offsetY = group.offsetY + group.layout->top;
     }
+  }
+}
+
+// A control's box in its window at the window's DPI: the layout's, in its container, with the creation
+// height (a list's field and opened list together).
+LayoutBox ScaledBox(const WindowInstance& w, const ControlInstance& c) {
+  const ControlLayout& l = *c.layout;
+  return ScaleBox({c.offsetX + l.left, c.offsetY + l.top, l.width, NativeClassFor(l).height}, w.dpi);
+}
+
+// The window's outer frame at its DPI: the layout's size, centred on the primary screen or at the
+// layout's place.
+RECT FrameAt(const WindowLayout& window, int dpi) {
+  const int width = ScaleToDpi(window.width, dpi), height = ScaleToDpi(window.height, dpi);
+  int x = ScaleToDpi(window.left, dpi), y = ScaleToDpi(window.top, dpi);
+  if (window.start == StartPosition::CenterScreen) {
+    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  }
+  return {x, y, x + width, y + height};
+}
+
+// A list the model draws measured its rows when it was made: after a change of DPI they are set anew,
+// a plain list's in the window's font and the layout's spacing. (The selection field follows the font.)
+void SetListRows(const WindowInstance& w, const ControlInstance& c) {
+  if (c.layout->cls == ControlClass::ComboBox && c.layout->rowSpacing != 0) {
+    SendMessageA(c.hwnd, CB_SETITEMHEIGHT, 0, ListItemHeight(w, *c.layout));
   }
 }
 
@@ -69,12 +95,12 @@ bool CreateControl(WindowInstance& w, ControlInstance& c, int id) {
   if (l.disabled) style |= WS_DISABLED;
   if (l.tabStop) style |= WS_TABSTOP;
   const char* text = (l.cls == ControlClass::ComboBox || l.cls == ControlClass::DriverBox) ? "" : l.caption;
-  const LayoutBox box = ScaleBox({c.offsetX + l.left, c.offsetY + l.top, l.width, native.height}, SystemDpi());
+  const LayoutBox box = ScaledBox(w, c);
   c.hwnd = CreateWindowExA(native.exStyle, native.className, text, style, box.left, box.top, box.width, box.height,
                            w.hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
                            nullptr);
   if (!c.hwnd) return false;
-  SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(ControlFont()), FALSE);
+  SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(w.font.get()), FALSE);
 
   switch (l.cls) {
     case ControlClass::EditBox:
@@ -95,69 +121,13 @@ bool CreateControl(WindowInstance& w, ControlInstance& c, int id) {
     default:
       break;
   }
+  if (l.cls == ControlClass::ComboBox || l.cls == ControlClass::DriverBox) {
+    // A list's opened part is what its height leaves below the field. Wine measures that field, when a
+    // list is made, in the system's font rather than the one it gets next: given its height again, the
+    // list measures it in its own font, as it does after a change of DPI.
+    SetWindowPos(c.hwnd, nullptr, 0, 0, box.width, box.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   return true;
-}
-
-// The layout's icon at width x height: the group's biggest 32-bit image, its area averaged down. Null when
-// the module lacks such an image.
-UniqueIcon ScaledIcon(HMODULE module, int resource, int width, int height) {
-  const auto data = [module](LPCSTR id, LPCSTR type, DWORD* size) -> const BYTE* {
-    HRSRC found = FindResourceA(module, id, type);
-    *size = found ? SizeofResource(module, found) : 0;
-    return found ? static_cast<const BYTE*>(LockResource(LoadResource(module, found))) : nullptr;
-  };
-  DWORD size = 0;
-  const BYTE* group = data(MAKEINTRESOURCEA(resource), MAKEINTRESOURCEA(14), &size);  // RT_GROUP_ICON
-  if (!group || size < 6) return {};
-  // The group: a 6-byte header with the image count, then 14-byte entries (width at 0, bit count at 6,
-  // image id at 12); a width of 0 means 256.
-  int id = 0, side = 0;
-  for (size_t i = 0, count = *reinterpret_cast<const WORD*>(group + 4); i < count && 6 + 14 * (i + 1) <= size; ++i) {
-    const BYTE* entry = group + 6 + 14 * i;
-    const int entrySide = entry[0] ? entry[0] : 256;
-    if (*reinterpret_cast<const WORD*>(entry + 6) == 32 && entrySide > side) {
-      side = entrySide;
-      id = *reinterpret_cast<const WORD*>(entry + 12);
-    }
-  }
-  const BYTE* image = id ? data(MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(3), &size) : nullptr;  // RT_ICON
-  BITMAPINFOHEADER header{};
-  if (!image || size < sizeof header) return {};
-  std::memcpy(&header, image, sizeof header);
-  const size_t pixelBytes = static_cast<size_t>(side) * side * 4;
-  if (header.biBitCount != 32 || header.biWidth != side || header.biHeight != 2 * side ||
-      size < header.biSize + pixelBytes) {
-    return {};
-  }
-  std::vector<uint32_t> pixels(static_cast<size_t>(side) * side);
-  std::memcpy(pixels.data(), image + header.biSize, pixelBytes);  // rows bottom-up, kept so
-  const std::vector<uint32_t> small = AreaAverage(pixels, side, side, width, height);
-
-  BITMAPINFO info{};
-  info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-  void* bits = nullptr;
-  const UniqueGdiObject colour(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!colour || !bits) return {};
-  std::memcpy(bits, small.data(), small.size() * 4);
-  // An all-zero AND mask: the colour image's alpha says what shows.
-  const std::vector<BYTE> zeros(static_cast<size_t>((width + 15) / 16 * 2) * height);
-  const UniqueGdiObject mask(CreateBitmap(width, height, 1, 1, zeros.data()));
-  if (!mask) return {};
-  ICONINFO icon{TRUE, 0, 0, static_cast<HBITMAP>(mask.get()), static_cast<HBITMAP>(colour.get())};
-  return UniqueIcon(CreateIconIndirect(&icon));  // copies both bitmaps
-}
-
-// The caption's and the taskbar's icon at the system's sizes for the DPI in force, made from the layout's
-// one big picture. Not LoadImage: it stretches a picture without averaging, and the strokes of a 128-px
-// picture vanish at 16 px (Windows' LoadIconWithScaleDown averages, but Wine's stretches as LoadImage).
-void SetIcons(WindowInstance& w) {
-  if (!w.layout->iconResource) return;
-  HMODULE module = GetModuleHandleA(nullptr);
-  w.bigIcon = ScaledIcon(module, w.layout->iconResource, GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
-  w.smallIcon =
-      ScaledIcon(module, w.layout->iconResource, GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON));
-  if (w.bigIcon) SendMessageA(w.hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(w.bigIcon.get()));
-  if (w.smallIcon) SendMessageA(w.hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(w.smallIcon.get()));
 }
 
 HWND FirstTabStop(WindowInstance& w) {
@@ -204,10 +174,30 @@ void OnNcDestroy(WindowInstance& w) {
   w.backgroundBrush.reset();
   w.bigIcon.reset();
   w.smallIcon.reset();
-  if (!g_reloading && !AnyWindowLoaded()) {
-    ReleaseControlFont();  // no control is left that uses it
-    PostQuitMessage(0);
+  w.font = ControlFont();  // the controls that used the window's font are gone
+  if (!g_reloading && !AnyWindowLoaded()) PostQuitMessage(0);
+}
+
+// The window moves to a DPI: the system suggests the frame at it (from the size OnGetDpiScaledSize gave),
+// and every control gets its layout box scaled by the start-up rule, a font made for the DPI, and its
+// lists' rows; the icons are made at the DPI's sizes. Controls are moved, not built anew, so what they
+// hold stays. All of it happens within this one message: nothing else runs meanwhile.
+void OnDpiChanged(WindowInstance& w, int dpi, const RECT& suggested) {
+  w.dpi = dpi;
+  SetWindowPos(w.hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  ControlFont font(dpi);
+  w.listRows = PlainListRows(font.get());
+  for (ControlInstance& c : w.controls) {
+    if (!c.hwnd) continue;
+    SendMessageA(c.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
+    SetListRows(w, c);
+    const LayoutBox box = ScaledBox(w, c);
+    SetWindowPos(c.hwnd, nullptr, box.left, box.top, box.width, box.height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  w.font = std::move(font);  // the one it replaces is deleted: no control uses it any more
+  SetIcons(w);
+  RedrawWindow(w.hwnd, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 LRESULT OnCtlColor(WindowInstance& w, UINT msg, HDC dc, HWND child) {
@@ -267,6 +257,16 @@ LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) noexcept 
     case WM_CLOSE:
       CloseNow(*w);
       return 0;
+    case kGetDpiScaledSize: {
+      // The frame at the new DPI is the layout's size scaled, whatever the frame is now: moves back and
+      // forth never drift.
+      const RECT frame = FrameAt(*w->layout, static_cast<int>(wp));
+      *reinterpret_cast<SIZE*>(lp) = {frame.right - frame.left, frame.bottom - frame.top};
+      return TRUE;
+    }
+    case WM_DPICHANGED:
+      OnDpiChanged(*w, HIWORD(wp), *reinterpret_cast<const RECT*>(lp));
+      return 0;
     case WM_NCDESTROY: {
       LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
@@ -308,14 +308,9 @@ bool LoadNow(const WindowLayout& window, const WindowLayout* parent, bool modal)
 
   DWORD exStyle = 0;
   const DWORD style = WindowStyle(window, &exStyle);
-  // The frame's outer size and place at the system DPI (the system scales its caption and borders).
-  const int dpi = SystemDpi();
-  const int width = ScaleToDpi(window.width, dpi), height = ScaleToDpi(window.height, dpi);
-  int x = ScaleToDpi(window.left, dpi), y = ScaleToDpi(window.top, dpi);
-  if (window.start == StartPosition::CenterScreen) {
-    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-  }
+  // The frame's outer size and place at the system DPI first (the system scales its caption and
+  // borders); once the window exists, at the DPI of the monitor it stands on.
+  const RECT frame = FrameAt(window, SystemDpi());
 
   w.backgroundBrush = SolidBrush(window.background);
   w.controls.clear();
@@ -328,13 +323,22 @@ bool LoadNow(const WindowLayout& window, const WindowLayout* parent, bool modal)
 
   w.state = WindowState::Loaded;
   w.owner = owner;
-  w.hwnd = CreateWindowExA(exStyle, kWindowClass, window.title, style, x, y, width, height, owner, nullptr,
+  w.hwnd = CreateWindowExA(exStyle, kWindowClass, window.title, style, frame.left, frame.top,
+                           frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
                            GetModuleHandleA(nullptr), &w);
   if (!w.hwnd) {
     w.state = WindowState::NotLoaded;
     w.controls.clear();
     return false;
   }
+  w.dpi = DpiOfWindow(w.hwnd);
+  if (w.dpi != SystemDpi()) {
+    const RECT at = FrameAt(window, w.dpi);
+    SetWindowPos(w.hwnd, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  w.font = ControlFont(w.dpi);
+  w.listRows = PlainListRows(w.font.get());
   if (!window.movable) RemoveMenu(GetSystemMenu(w.hwnd, FALSE), SC_MOVE, MF_BYCOMMAND);
   SetIcons(w);
 
