@@ -31,13 +31,13 @@ std::vector<HWND> Descendants(HWND window) {
   return test::FindWindows([](HWND) { return true; }, window);
 }
 
-// What Windows does when the window reaches a monitor of `dpi`.
-void MoveToDpi(HWND window, int dpi) {
+// What Windows does when the window, at `from` DPI, reaches a monitor of `dpi`.
+void MoveToDpi(HWND window, int from, int dpi) {
   RECT frame{};
   GetWindowRect(window, &frame);
   SIZE size{frame.right - frame.left, frame.bottom - frame.top};
   if (!SendMessageA(window, kGetDpiScaledSize, static_cast<WPARAM>(dpi), reinterpret_cast<LPARAM>(&size))) {
-    size = {MulDiv(size.cx, dpi, DpiOfWindow(window)), MulDiv(size.cy, dpi, DpiOfWindow(window))};  // linear
+    size = {MulDiv(size.cx, dpi, from), MulDiv(size.cy, dpi, from)};  // linear
   }
   for (HWND child : Descendants(window)) SendMessageA(child, kBeforeParent, 0, 0);
   RECT suggested{frame.left, frame.top, frame.left + size.cx, frame.top + size.cy};
@@ -91,6 +91,7 @@ TEST_F(RealMainWindowTest, BothWindowsFollowEachChangeOfDpiAndComeBackExactly) {
     int dpi, smallIcon, bigIcon;
   } steps[] = {{144, 24, 48}, {120, 20, 40}, {96, 16, 32}};
   constexpr int kRoundTrips = 30;
+  int from = kLayoutDpi;
   for (int trip = 0; trip < kRoundTrips; ++trip) {
     for (const auto& step : steps) {
       for (const auto& w : windows) {
@@ -98,7 +99,7 @@ TEST_F(RealMainWindowTest, BothWindowsFollowEachChangeOfDpiAndComeBackExactly) {
         const std::vector<HWND> controls = uitest::Children(w.hwnd);
         std::vector<HFONT> before;
         for (HWND c : controls) before.push_back(FontOf(c));
-        MoveToDpi(w.hwnd, step.dpi);
+        MoveToDpi(w.hwnd, from, step.dpi);
         // Checked on the first trip; after the last, the 96-DPI layout must be exact again.
         if (trip != 0 && !(trip == kRoundTrips - 1 && step.dpi == kLayoutDpi)) continue;
 
@@ -126,6 +127,7 @@ TEST_F(RealMainWindowTest, BothWindowsFollowEachChangeOfDpiAndComeBackExactly) {
         }
         expectNothingLost();
       }
+      from = step.dpi;
     }
   }
 }

@@ -72,11 +72,16 @@ RECT FrameAt(const WindowLayout& window, int dpi) {
 }
 
 // A list the model draws measured its rows when it was made: after a change of DPI they are set anew,
-// a plain list's in the window's font and the layout's spacing. (The selection field follows the font.)
+// a plain list's in the window's font (and the layout's spacing for the items). Systems differ in what
+// they report of a selection field's height once it has been set (Wine adds its border to it): the
+// field is set so that it reports a plain list's.
 void SetListRows(const WindowInstance& w, const ControlInstance& c) {
-  if (c.layout->cls == ControlClass::ComboBox && c.layout->rowSpacing != 0) {
-    SendMessageA(c.hwnd, CB_SETITEMHEIGHT, 0, ListItemHeight(w, *c.layout));
-  }
+  if (c.layout->cls != ControlClass::ComboBox || c.layout->rowSpacing == 0) return;
+  SendMessageA(c.hwnd, CB_SETITEMHEIGHT, 0, ListItemHeight(w, *c.layout));
+  const int field = w.listRows.field;
+  SendMessageA(c.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+  const int reported = static_cast<int>(SendMessageA(c.hwnd, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+  if (reported != field) SendMessageA(c.hwnd, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), 2 * field - reported);
 }
 
 bool CreateControl(WindowInstance& w, ControlInstance& c, int id) {
