@@ -34,7 +34,6 @@ class ControlFont {
   ControlFont() = default;  // the stock font
   explicit ControlFont(int dpi);
   HFONT get() const;
-  bool IsStock() const { return !made_; }
 
  private:
   UniqueGdiObject made_;

@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <span>
+#include <utility>
 #include <vector>
 
 #include "ui/model/dpi.h"
