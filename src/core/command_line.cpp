@@ -4,7 +4,7 @@
 #include "core/resolutions.h"
 
 std::string BuildGameCommandLine(std::string_view colorDepth, std::string_view resolution,
-                                 std::string_view refreshRate, const MouseSwitch (&switches)[3]) {
+                                 std::string_view refreshRate, std::span<const MouseSwitch> switches) {
   std::string text = "-game cstrike -";
   text.append(colorDepth);
   if (!resolution.empty()) {

@@ -1,11 +1,12 @@
 // The game's parameter text, built from the player's choices; free of window code.
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 
-// One of the mouse switches (the `switches` of BuildGameCommandLine): whether its box is checked, and
-// its caption at that moment.
+// One of the game's mouse switches (the `switches` of BuildGameCommandLine): whether its box is
+// checked, and its caption at that moment.
 struct MouseSwitch {
   bool checked = false;
   std::string caption;
@@ -15,4 +16,4 @@ struct MouseSwitch {
 // switch in order. An empty resolution (no item selected) leaves out -width and -height, so the game
 // keeps its own resolution.
 std::string BuildGameCommandLine(std::string_view colorDepth, std::string_view resolution,
-                                 std::string_view refreshRate, const MouseSwitch (&switches)[3]);
+                                 std::string_view refreshRate, std::span<const MouseSwitch> switches);

@@ -5,6 +5,8 @@
 
 #include <shellapi.h>
 
+#include <vector>
+
 #include "core/command_line.h"
 #include "core/display_modes.h"
 #include "core/settings_controls.h"
@@ -35,8 +37,8 @@ void OnLaunchClicked() {
   }
   SaveLaunchSettings(SettingsFromControls());
 
-  const MouseSwitch switches[3] = {SwitchOf(kMouseAccelSwitch), SwitchOf(kMouseParmsSwitch),
-                                   SwitchOf(kMouseSpeedSwitch)};
+  std::vector<MouseSwitch> switches;
+  for (const GameSwitch& s : kGameSwitches) switches.push_back(SwitchOf(s.box));
   const std::string parameters = BuildGameCommandLine(SelectedItemText(kColorDepthList),
                                                       SelectedItemText(kResolutionList),
                                                       SelectedItemText(kRefreshRateList), switches);

@@ -17,9 +17,9 @@ constexpr SettingControl kSettingControls[] = {
     {&LaunchSettings::resolutionIndex, kResolutionList},
     {&LaunchSettings::refreshRateIndex, kRefreshRateList},
     {&LaunchSettings::colorDepthIndex, kColorDepthList},
-    {&LaunchSettings::noForceMouseAccel, kMouseAccelSwitch},
-    {&LaunchSettings::noForceMouseParms, kMouseParmsSwitch},
-    {&LaunchSettings::noForceMouseSpeed, kMouseSpeedSwitch},
+    {&LaunchSettings::noForceMouseAccel, kNoForceMouseAccel.box},
+    {&LaunchSettings::noForceMouseParms, kNoForceMouseParms.box},
+    {&LaunchSettings::noForceMouseSpeed, kNoForceMouseSpeed.box},
 };
 
 // A text is the content of an edit box, an index the selection of a list, a flag a check box's state.

@@ -8,6 +8,7 @@
 #include "base/handles.h"
 #include "core/process_start.h"
 #include "core/setting_values.h"
+#include "ui/layouts/main_window.h"
 
 namespace {
 
@@ -61,8 +62,8 @@ class SettingsFileLock {
   bool owned_ = false;
 };
 
-// Each field with its key in the file, in the order a save writes them; the flags' keys are spelled
-// exactly like the game switches they stand for.
+// Each field with its key in the file, in the order a save writes them; a flag's key is the text of
+// the game switch whose box it keeps.
 struct SettingKey {
   LaunchSettingField field;
   const char* key;
@@ -72,9 +73,9 @@ constexpr SettingKey kSettingKeys[] = {
     {&LaunchSettings::resolutionIndex, "分辨率"},
     {&LaunchSettings::refreshRateIndex, "刷新率"},
     {&LaunchSettings::colorDepthIndex, "颜色质量"},
-    {&LaunchSettings::noForceMouseAccel, "-noforcemaccel"},
-    {&LaunchSettings::noForceMouseParms, "-noforcemparms"},
-    {&LaunchSettings::noForceMouseSpeed, "-noforcemspd"},
+    {&LaunchSettings::noForceMouseAccel, main_window::kNoForceMouseAccel.text},
+    {&LaunchSettings::noForceMouseParms, main_window::kNoForceMouseParms.text},
+    {&LaunchSettings::noForceMouseSpeed, main_window::kNoForceMouseSpeed.text},
 };
 
 // The stored form of a value, and the value of a stored form.

@@ -7,7 +7,8 @@
 #include <variant>
 
 // The settings exchanged between option.ini and the controls of MainWindow: each field has its key in
-// kSettingKeys (settings_file.cpp) and its control in kSettingControls (settings_controls.cpp). A list's
+// kSettingKeys (settings_file.cpp) and its control in kSettingControls (settings_controls.cpp); a flag's
+// key and control are the text and the box of its game switch (kGameSwitches, main_window.h). A list's
 // index counts its items from 0; -1 means no item is selected.
 struct LaunchSettings {
   std::string gamePath;

@@ -69,7 +69,7 @@ TEST_F(RealMainWindowTest, BothWindowsFollowEachChangeOfDpiAndComeBackExactly) {
   // What the player has entered and what the window shows, which no move may lose.
   SetContent(MainWindow, main_window::kGamePathBox, "D:\\游戏\\CS\\cstrike.exe");
   SetCurrentSelection(MainWindow, main_window::kRefreshRateList, 4);
-  SetChecked(MainWindow, main_window::kMouseParmsSwitch, true);
+  SetChecked(MainWindow, main_window::kNoForceMouseParms.box, true);
   SetContent(SearchWindow, search_window::kSearchBox, "S:\\正在查找\\hl");
   const Text state = Caption(MainWindow, main_window::kMouseStateLabel);
   const Color stateColor = TextColor(MainWindow, main_window::kMouseStateLabel);
@@ -80,7 +80,7 @@ TEST_F(RealMainWindowTest, BothWindowsFollowEachChangeOfDpiAndComeBackExactly) {
   const auto expectNothingLost = [&] {
     EXPECT_EQ(Content(MainWindow, main_window::kGamePathBox), "D:\\游戏\\CS\\cstrike.exe");
     EXPECT_EQ(CurrentSelection(MainWindow, main_window::kRefreshRateList), 4);
-    EXPECT_TRUE(Checked(MainWindow, main_window::kMouseParmsSwitch));
+    EXPECT_TRUE(Checked(MainWindow, main_window::kNoForceMouseParms.box));
     EXPECT_EQ(Caption(MainWindow, main_window::kMouseStateLabel), state);
     EXPECT_EQ(TextColor(MainWindow, main_window::kMouseStateLabel), stateColor);
     for (const auto& [control, text] : texts) EXPECT_EQ(test::WindowText(control), text);

@@ -4,11 +4,11 @@
 #include "core/command_line.h"
 
 namespace {
-const MouseSwitch kNone[3] = {{false, "-noforcemaccel"}, {false, "-noforcemparms"}, {false, "-noforcemspd"}};
+const MouseSwitch kNone[] = {{false, "-noforcemaccel"}, {false, "-noforcemparms"}, {false, "-noforcemspd"}};
 }
 
 TEST(BuildGameCommandLine, FullExampleWithTwoSwitches) {
-  const MouseSwitch switches[3] = {{true, "-noforcemaccel"}, {false, "-noforcemparms"}, {true, "-noforcemspd"}};
+  const MouseSwitch switches[] = {{true, "-noforcemaccel"}, {false, "-noforcemparms"}, {true, "-noforcemspd"}};
   EXPECT_EQ(BuildGameCommandLine("32bpp", "1024x768", "85", switches),
             "-game cstrike -32bpp -width 1024 -height 768 -freq 85 -noforcemaccel -noforcemspd");
 }
@@ -19,7 +19,7 @@ TEST(BuildGameCommandLine, NoSwitchesEndsWithTheRefreshRate) {
 }
 
 TEST(BuildGameCommandLine, TakesTheCaptionsAsTheyReadNow) {
-  const MouseSwitch switches[3] = {{false, "x"}, {true, "-新开关"}, {true, "-noforcemspd"}};
+  const MouseSwitch switches[] = {{false, "x"}, {true, "-新开关"}, {true, "-noforcemspd"}};
   EXPECT_EQ(BuildGameCommandLine("32bpp", "640x480", "75", switches),
             "-game cstrike -32bpp -width 640 -height 480 -freq 75 -新开关 -noforcemspd");
 }
@@ -31,6 +31,6 @@ TEST(BuildGameCommandLine, MissingDepthOrRateLeavesItsPieceEmpty) {
 
 TEST(BuildGameCommandLine, MissingResolutionLeavesOutWidthAndHeight) {
   EXPECT_EQ(BuildGameCommandLine("32bpp", "", "85", kNone), "-game cstrike -32bpp -freq 85");
-  const MouseSwitch one[3] = {{true, "-noforcemaccel"}, {false, ""}, {false, ""}};
+  const MouseSwitch one[] = {{true, "-noforcemaccel"}, {false, ""}, {false, ""}};
   EXPECT_EQ(BuildGameCommandLine("16bpp", "", "", one), "-game cstrike -16bpp -freq  -noforcemaccel");
 }

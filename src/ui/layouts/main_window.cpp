@@ -10,9 +10,9 @@ using namespace main_window;
 
 constexpr const char* kColorDepths[] = {"16bpp", "32bpp"};
 constexpr const char* kRefreshRates[] = {"60", "70", "75", "85", "100", "120"};
-constexpr const char* kGroupChildren[] = {"标签4",           kColorDepthList,   kRefreshRateList,
-                                          "标签3",           kMouseSpeedSwitch, kMouseParmsSwitch,
-                                          kMouseAccelSwitch, kResolutionList,   "标签2"};
+constexpr const char* kGroupChildren[] = {"标签4", kColorDepthList, kRefreshRateList, "标签3",
+                                          kNoForceMouseSpeed.box, kNoForceMouseParms.box,
+                                          kNoForceMouseAccel.box, kResolutionList, "标签2"};
 
 // A caption on white, left-aligned and vertically centred.
 constexpr ControlLayout PlainLabel(const char* name, int left, int top, int width, int height,
@@ -25,9 +25,10 @@ constexpr ControlLayout List(const char* name, int left, int top, int width, Ite
           .height = 20, .items = items, .initialSelection = selection, .rowSpacing = 1,
           .dropHeight = 160};
 }
-constexpr ControlLayout Switch(const char* name, int top, const char* caption) {
-  return {.name = name, .cls = ControlClass::CheckBox, .left = 168, .top = top, .width = 104,
-          .height = 20, .caption = caption};
+// A game switch's check box, captioned with the switch.
+constexpr ControlLayout Switch(const GameSwitch& s, int top) {
+  return {.name = s.box, .cls = ControlClass::CheckBox, .left = 168, .top = top, .width = 104,
+          .height = 20, .caption = s.text};
 }
 constexpr ControlLayout PushButton(const char* name, int left, int top, int width, int height,
                                    const char* caption, Handler clicked) {
@@ -50,9 +51,9 @@ constexpr ControlLayout kControls[] = {
     List(kColorDepthList, 64, 66, 56, kColorDepths, 1),
     List(kRefreshRateList, 64, 42, 56, kRefreshRates, 2),
     PlainLabel("标签3", 8, 42, 56, 20, "刷新率:"),
-    Switch(kMouseSpeedSwitch, 66, "-noforcemspd"),
-    Switch(kMouseParmsSwitch, 42, "-noforcemparms"),
-    Switch(kMouseAccelSwitch, 18, "-noforcemaccel"),
+    Switch(kNoForceMouseSpeed, 66),
+    Switch(kNoForceMouseParms, 42),
+    Switch(kNoForceMouseAccel, 18),
     List(kResolutionList, 64, 18, 80, {}, -1),
     PlainLabel("标签2", 8, 18, 48, 20, "分辨率:"),
     {.name = "分组框1", .cls = ControlClass::GroupBox, .left = 8, .top = 48, .width = 288, .height = 96,
