@@ -1,4 +1,5 @@
-// The game's start from MainWindow's 按钮1 "启动 CS".
+// The game's start: the settings saved, the parameter text built, the game handed to the shell.
+// Defines the handler OnLaunchClicked (MainWindow's 按钮1 "启动 CS").
 #include "core/launch.h"
 
 #include <windows.h>

@@ -1,5 +1,6 @@
 // Start-up of MainWindow: the resolution list, the stored settings and the mouse acceleration state,
 // all in place before the player first sees the window.
+// Defines the handler OnMainWindowCreated (MainWindow's Created event).
 #include "core/display_modes.h"
 #include "core/resolutions.h"
 #include "core/settings_controls.h"

@@ -1,4 +1,5 @@
-// Browsing for the game's executable with the open-file dialog of MainWindow (按钮6 "浏览").
+// Browsing for the game's executable with the open-file dialog of MainWindow.
+// Defines the handler OnBrowseClicked (MainWindow's 按钮6 "浏览").
 #include "locate/game_path.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"

@@ -1,6 +1,9 @@
 // The drive search behind SearchWindow: the buttons' logic on the window thread, and the worker. Every
 // access of the worker to a control goes through the window model, which carries it out on the window
 // thread before the worker goes on; the worker touches no window itself.
+// Defines the handlers OnOpenSearchClicked (MainWindow's 按钮5 "搜索"), OnStartSearchClicked
+// (SearchWindow's 按钮1 "搜索"), OnStopSearchClicked (按钮3 "停止"), OnExitSearchClicked (按钮2 "退出")
+// and OnSearchWindowClosing (SearchWindow's closing, however it is closed).
 #include "locate/drive_search.h"
 
 #include <algorithm>

@@ -1,4 +1,6 @@
-// The shortcuts to the system's mouse and display settings pages (MainWindow's 按钮3 and 按钮9).
+// The shortcuts to the system's mouse and display settings pages.
+// Defines the handlers OnMouseSettingsClicked (MainWindow's 按钮3 "鼠标调节") and
+// OnDisplaySettingsClicked (按钮9 "显卡调节").
 #include <windows.h>
 
 #include <string>

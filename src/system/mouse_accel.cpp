@@ -1,5 +1,6 @@
 // The mouse acceleration switch: reads and writes the two curves of the current user, shows the state
 // in 标签5 and the action in 按钮4 of MainWindow, and offers a log-off after a change.
+// Defines the handler OnMouseAccelSwitchClicked (MainWindow's 按钮4 "开/关鼠标加速度").
 #include "system/mouse_accel.h"
 
 #include <windows.h>
