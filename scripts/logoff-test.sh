@@ -67,10 +67,10 @@ timeout 180 env WINEPREFIX="$throwaway_copy/prefix" wineserver -w || fail "the c
 # The pair the switch's direction writes, as Wine saves binary values.
 linearX=00,00,00,00,00,00,00,00,00,a0,00,00,00,00,00,00,00,40,01,00,00,00,00,00,00,80,02,00,00,00,00,00,00,00,05,00,00,00,00,00
 linearY=00,00,00,00,00,00,00,00,66,a6,02,00,00,00,00,00,cd,4c,05,00,00,00,00,00,a0,99,0a,00,00,00,00,00,38,33,15,00,00,00,00,00
-restoreX=00,00,00,00,00,00,00,00,15,6e,00,00,00,00,00,00,00,40,01,00,00,00,00,00,29,dc,03,00,00,00,00,00,00,00,28,00,00,00,00,00
+defaultX=00,00,00,00,00,00,00,00,15,6e,00,00,00,00,00,00,00,40,01,00,00,00,00,00,29,dc,03,00,00,00,00,00,00,00,28,00,00,00,00,00
 # The restore writes the running system's defaults; Wine reports Windows 7, whose Y curve this is.
-restoreY=00,00,00,00,00,00,00,00,fd,11,01,00,00,00,00,00,00,24,04,00,00,00,00,00,00,fc,12,00,00,00,00,00,00,c0,bb,01,00,00,00,00
-if grep -qx restore "$marks"; then x=$restoreX y=$restoreY; else x=$linearX y=$linearY; fi
+windows7Y=00,00,00,00,00,00,00,00,fd,11,01,00,00,00,00,00,00,24,04,00,00,00,00,00,00,fc,12,00,00,00,00,00,00,c0,bb,01,00,00,00,00
+if grep -qx restore "$marks"; then x=$defaultX y=$windows7Y; else x=$linearX y=$linearY; fi
 # Wine folds long values onto continuation lines ending in a backslash.
 sed -e ':a' -e '/\\$/N; s/\\\n *//; ta' "$throwaway_copy/prefix/user.reg" >"$throwaway_copy/user.unfolded"
 grep -qx "\"SmoothMouseXCurve\"=hex:$x" "$throwaway_copy/user.unfolded" || fail "curve X was not stored"

@@ -25,14 +25,14 @@ using test::Bytes;
 TEST(MouseCurves, PointsReadAsTheDocumentedNumbers) {
   const double linearX[] = {0, 0.625, 1.25, 2.5, 5};
   const double linearY[] = {0, 2.65, 5.3, 10.6001, 21.2001};
-  const double restoreX[] = {0, 0.43, 1.25, 3.86, 40};
-  const double restoreY[] = {0, 1.37, 5.3, 24.3, 568};
+  const double defaultX[] = {0, 0.43, 1.25, 3.86, 40};  // Windows XP's and Windows 7's
+  const double xpY[] = {0, 1.37, 5.3, 24.3, 568};
   const double windows7Y[] = {0, 1.07027, 4.14063, 18.98438, 443.75};
   for (int i = 0; i < 5; ++i) {
     EXPECT_NEAR(Point(LinearCurveX, i), linearX[i], 1e-4) << i;
     EXPECT_NEAR(Point(LinearCurveY, i), linearY[i], 1e-4) << i;
-    EXPECT_NEAR(Point(RestoreCurveX, i), restoreX[i], 1e-4) << i;
-    EXPECT_NEAR(Point(RestoreCurveY, i), restoreY[i], 1e-4) << i;
+    EXPECT_NEAR(Point(RestoreCurveX, i), defaultX[i], 1e-4) << i;
+    EXPECT_NEAR(Point(RestoreCurveY, i), xpY[i], 1e-4) << i;
     EXPECT_NEAR(Point(Windows7CurveY, i), windows7Y[i], 1e-4) << i;
   }
   // The linear pair is one straight line: the same factor at every speed.
