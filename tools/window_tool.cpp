@@ -12,12 +12,12 @@
 // Titles, captions and texts are ANSI (code page 936 under the build's Wine prefix).
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "snapshot.h"
 
 namespace {
 
@@ -73,19 +73,14 @@ HWND ChildWithText(HWND window, const char* text, bool whole) {
 int Freeze(HWND window) {
   DWORD pid = 0;
   const DWORD windowThread = GetWindowThreadProcessId(window, &pid);
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 1;
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
   int suspended = 0;
-  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-    if (entry.th32OwnerProcessID != pid || entry.th32ThreadID == windowThread) continue;
+  for (const THREADENTRY32& entry : test::ThreadsOf(pid)) {
+    if (entry.th32ThreadID == windowThread) continue;
     if (HANDLE thread = OpenThread(THREAD_SUSPEND_RESUME, FALSE, entry.th32ThreadID)) {
       if (SuspendThread(thread) != static_cast<DWORD>(-1)) ++suspended;
       CloseHandle(thread);
     }
   }
-  CloseHandle(snapshot);
   return suspended > 0 ? 0 : 1;
 }
 

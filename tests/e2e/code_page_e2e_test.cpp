@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "core/code_page_notice.h"
 #include "launcher_process.h"
@@ -20,12 +21,6 @@ std::wstring Wide(const std::string& text, UINT codePage) {
   wchar_t wide[4096] = {};
   MultiByteToWideChar(codePage, 0, text.c_str(), -1, wide, 4096);
   return wide;
-}
-
-std::wstring WideText(HWND hwnd) {
-  wchar_t text[4096] = {};
-  GetWindowTextW(hwnd, text, 4096);
-  return text;
 }
 
 // A launcher copied into a folder with a Chinese name, the fake game in a Chinese folder beside it.
@@ -58,7 +53,7 @@ TEST_F(OtherCodePage, ShowsChineseAndKeepsOptionIniInGbk) {
   const HWND main = launcher->MainWindow();  // found by its Chinese title
   ASSERT_NE(main, nullptr);
   for (const ui::ControlLayout& c : MainWindow.controls) {
-    const std::string text = test::RemoteText(ControlOf(main, MainWindow, c.name));
+    const std::string text = test::WindowText(ControlOf(main, MainWindow, c.name));
     const std::string name = c.name;
     if (name == main_window::kMouseStateLabel || name == main_window::kMouseAccelButton) {
       EXPECT_TRUE(text.find("鼠标加速") != std::string::npos) << text;  // the mouse state, set at start
@@ -77,33 +72,31 @@ TEST_F(OtherCodePage, ShowsChineseAndKeepsOptionIniInGbk) {
 
   test::Click(ControlOf(main, MainWindow, "按钮1"));  // 启动 CS: saves, then starts the game
   const std::string log = folder_ + "\\游戏\\game.log";
-  ASSERT_TRUE(test::WaitUntil([&] { return test::ReadFileBytes(log).find(game_) != std::string::npos; }));
+  ASSERT_TRUE(test::WaitUntil([&] { return test::GameStarts(log).size() == 1; }));
+  const test::GameStart start = test::GameStarts(log)[0];
+  EXPECT_NE(start.commandLine.find(game_), std::string::npos) << start.commandLine;
   // The game works in the launcher's own folder, as the launcher does (it was started elsewhere).
-  const std::string records = test::ReadFileBytes(log);
-  EXPECT_NE(records.find("\r\ncwd=" + folder_ + "\r\n"), std::string::npos) << records;
+  EXPECT_EQ(start.folder, folder_);
   EXPECT_EQ(test::ReadFileBytes(folder_ + "\\option.ini"), ini);
 }
 
 TEST_F(OtherCodePage, WithoutTheManifestsCodePageSaysWhyInABoxThatReadsRightThenGoesOn) {
   auto launcher = StartInCUtf8(test::BesideThisProgram("launcher_system_code_page.exe"));
-  const auto window = [&](bool dialog) {
-    return test::FindFirstWindow([&](HWND w) {
-      return test::ProcessOf(w) == launcher->pid() && IsWindowVisible(w) && (test::ClassOf(w) == "#32770") == dialog;
-    });
-  };
+  const DWORD pid = launcher->pid();
   HWND box = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (box = window(true)) != nullptr; }));
-  EXPECT_EQ(window(false), nullptr);  // before the main window
-  EXPECT_EQ(WideText(box), Wide(kCodePageNoticeTitle, 936));
+  ASSERT_TRUE(test::WaitUntil([&] { return (box = test::FindDialog(nullptr, pid)) != nullptr; }));
+  EXPECT_EQ(test::TopLevels(nullptr, pid, true), std::vector<HWND>{box});  // before the main window
+  EXPECT_EQ(test::WideWindowText(box), Wide(kCodePageNoticeTitle, 936));
   // The notice's own texts (its unit test reads them) for the code page found, read right.
-  EXPECT_EQ(WideText(GetDlgItem(box, 0xFFFF)), Wide(CodePageNotice(1252), 936));
-  EXPECT_NE(WideText(GetDlgItem(box, 0xFFFF)).find(L"代码页是 1252，"), std::wstring::npos);
+  EXPECT_EQ(test::WideWindowText(GetDlgItem(box, 0xFFFF)), Wide(CodePageNotice(1252), 936));
+  EXPECT_NE(test::WideWindowText(GetDlgItem(box, 0xFFFF)).find(L"代码页是 1252，"), std::wstring::npos);
 
   test::Click(GetDlgItem(box, IDOK));
   HWND main = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (main = window(false)) != nullptr; }));
-  EXPECT_EQ(WideText(main), Wide(MainWindow.title, 1252));  // as today: its texts read in code page 1252
-  EXPECT_EQ(window(true), nullptr);
+  ASSERT_TRUE(
+      test::WaitUntil([&] { return (main = test::TopLevel(nullptr, pid, true)) && !test::IsVisibleDialog(main); }));
+  EXPECT_EQ(test::WideWindowText(main), Wide(MainWindow.title, 1252));  // as today: its texts read in code page 1252
+  EXPECT_EQ(test::FindDialog(nullptr, pid), nullptr);
 }
 
 }  // namespace

@@ -57,15 +57,6 @@ class FakeRundll32 {
   bool installed_ = false;
 };
 
-std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1) {
-    lines.push_back(text.substr(start, end - start));
-  }
-  return lines;
-}
-
 }  // namespace
 
 TEST(ControlPanelShortcuts, RunRundll32FromTheSystemDirectory) {
@@ -100,9 +91,9 @@ TEST(ControlPanelShortcuts, RunRundll32FromTheSystemDirectory) {
   const HWND presses[] = {mouse, display, mouse};
   for (size_t i = 0; i < 3; ++i) {
     SendMessageA(presses[i], BM_CLICK, 0, 0);
-    EXPECT_TRUE(test::WaitUntil([&] { return SplitLines(test::ReadFileBytes(log)).size() > i; })) << i;
+    EXPECT_TRUE(test::WaitUntil([&] { return test::Lines(test::ReadFileBytes(log)).size() > i; })) << i;
   }
-  EXPECT_EQ(SplitLines(test::ReadFileBytes(log)), expected);
+  EXPECT_EQ(test::Lines(test::ReadFileBytes(log)), expected);
 
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_TRUE(launcher.WaitForExit(nullptr, 20000));

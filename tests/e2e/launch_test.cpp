@@ -43,22 +43,7 @@ class LaunchTest : public testing::Test {
   }
   bool IsChecked(const char* box) const { return SendMessageA(Control(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
 
-  // The records the fake game logged, each "cmd=..." and "cwd=...".
-  std::vector<std::pair<std::string, std::string>> GameRecords() const {
-    std::vector<std::pair<std::string, std::string>> records;
-    const std::string log = test::ReadFileBytes(home_.File("game\\game.log"));
-    size_t at = 0;
-    for (;;) {
-      const size_t cmd = log.find("cmd=", at);
-      const size_t cwd = log.find("\r\ncwd=", cmd == std::string::npos ? at : cmd);
-      if (cmd == std::string::npos || cwd == std::string::npos) break;
-      const size_t end = log.find("\r\n", cwd + 6);
-      if (end == std::string::npos) break;
-      records.emplace_back(log.substr(cmd + 4, cwd - cmd - 4), log.substr(cwd + 6, end - cwd - 6));
-      at = end + 2;
-    }
-    return records;
-  }
+  std::vector<test::GameStart> GameRecords() const { return test::GameStarts(home_.File("game\\game.log")); }
 
   // The launcher's thread has handled everything sent before: a box opened meanwhile would show now.
   void SyncWithLauncher() const {
@@ -81,7 +66,7 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 TEST_F(LaunchTest, FirstRunShowsDefaultsNotTheLayoutPresets) {
   auto launcher = Start();
   ASSERT_NE(main_, nullptr);
-  EXPECT_EQ(test::RemoteText(Control("编辑框1")), "");
+  EXPECT_EQ(test::WindowText(Control("编辑框1")), "");
   const int resolutions = static_cast<int>(SendMessageA(Control("组合框1"), CB_GETCOUNT, 0, 0));
   EXPECT_EQ(Selection("组合框1"), resolutions > 0 ? 0 : -1);
   EXPECT_EQ(Selection("组合框2"), 0);  // "60", although the layout presets "75"
@@ -90,7 +75,7 @@ TEST_F(LaunchTest, FirstRunShowsDefaultsNotTheLayoutPresets) {
   EXPECT_FALSE(IsChecked("选择框2"));
   EXPECT_FALSE(IsChecked("选择框3"));
   // The mouse state is shown from the first sight of the window.
-  const std::string state = test::RemoteText(Control("标签5"));
+  const std::string state = test::WindowText(Control("标签5"));
   EXPECT_TRUE(state == "鼠标加速:已关" || state == "鼠标加速:未关" || state == "鼠标加速:未知") << state;
   EXPECT_FALSE(test::FileExists(ini_));  // reading creates nothing
 }
@@ -104,7 +89,7 @@ TEST_F(LaunchTest, StoredSettingsAreApplied) {
   WriteIni("-noforcemparms", "真");
   auto launcher = Start();
   ASSERT_NE(main_, nullptr);
-  EXPECT_EQ(test::RemoteText(Control("编辑框1")), gameExe_);
+  EXPECT_EQ(test::WindowText(Control("编辑框1")), gameExe_);
   const int resolutions = static_cast<int>(SendMessageA(Control("组合框1"), CB_GETCOUNT, 0, 0));
   EXPECT_EQ(Selection("组合框1"), resolutions - 1);  // past the end: the last item
   EXPECT_EQ(Selection("组合框2"), -1);
@@ -130,10 +115,10 @@ TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
   test::Click(Control("按钮1"));
   ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 1; }));
   const auto records = GameRecords();
-  EXPECT_TRUE(EndsWith(records[0].first, " -game cstrike -32bpp -width " + width + " -height " + height +
+  EXPECT_TRUE(EndsWith(records[0].commandLine, " -game cstrike -32bpp -width " + width + " -height " + height +
                                              " -freq 85 -noforcemaccel -noforcemspd"))
-      << records[0].first;
-  EXPECT_EQ(records[0].second, home_.path());
+      << records[0].commandLine;
+  EXPECT_EQ(records[0].folder, home_.path());
 
   // Every key of the section and nothing else, with the values of the controls.
   char section[4096] = {};
@@ -159,8 +144,9 @@ TEST_F(LaunchTest, TwoClicksStartTwoGamesAndSwitchChangesCount) {
   test::Click(Control("按钮1"));
   ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 2; }));
   const auto records = GameRecords();
-  EXPECT_TRUE(EndsWith(records[0].first, " -game cstrike -16bpp -freq 60 -noforcemparms")) << records[0].first;
-  EXPECT_TRUE(EndsWith(records[1].first, " -game cstrike -16bpp -freq 60")) << records[1].first;
+  EXPECT_TRUE(EndsWith(records[0].commandLine, " -game cstrike -16bpp -freq 60 -noforcemparms"))
+      << records[0].commandLine;
+  EXPECT_TRUE(EndsWith(records[1].commandLine, " -game cstrike -16bpp -freq 60")) << records[1].commandLine;
   EXPECT_EQ(GetPrivateProfileIntA("参数设置", "分辨率", 7, ini_.c_str()), -1);
 }
 

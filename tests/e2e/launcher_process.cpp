@@ -1,11 +1,10 @@
 // Driving the real launcher.exe from outside.
 #include "launcher_process.h"
 
-#include <tlhelp32.h>
-
 #include <cstdlib>
 #include <vector>
 
+#include "snapshot.h"
 #include "ui/layouts/main_window.h"
 #include "ui/model/model.h"
 
@@ -29,12 +28,7 @@ bool CopyTo(const std::string& from, const std::string& to) { return CopyFileA(f
 namespace {
 // The process running that executable, or 0.
 DWORD ProcessRunning(const std::string& exe) {
-  const HANDLE list = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-  if (list == INVALID_HANDLE_VALUE) return 0;
-  UniqueKernelHandle snapshot(list);
-  PROCESSENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  for (BOOL more = Process32First(snapshot.get(), &entry); more; more = Process32Next(snapshot.get(), &entry)) {
+  for (const PROCESSENTRY32& entry : Processes()) {
     UniqueKernelHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, entry.th32ProcessID));
     char image[MAX_PATH * 4] = {};
     DWORD size = sizeof image;
@@ -78,14 +72,9 @@ LauncherProcess::~LauncherProcess() {
   }
 }
 
-HWND LauncherProcess::FindWindowByTitle(const char* title) const {
-  return FindFirstWindow(
-      [&](HWND hwnd) { return ProcessOf(hwnd) == pid_ && IsWindowVisible(hwnd) && WindowText(hwnd) == title; });
-}
-
 HWND LauncherProcess::WaitForWindow(const char* title, DWORD timeoutMs) const {
   HWND found = nullptr;
-  WaitUntil([&] { return (found = FindWindowByTitle(title)) != nullptr; }, timeoutMs);
+  WaitUntil([&] { return (found = TopLevel(title, pid_, true)) != nullptr; }, timeoutMs);
   return found;
 }
 
@@ -104,12 +93,6 @@ HWND ControlOf(HWND window, const ui::WindowLayout& layout, const char* name) {
   return GetDlgItem(window, ui::ControlId(layout, name));
 }
 
-std::string RemoteText(HWND hwnd) {
-  char text[4096] = {};
-  SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
-}
-
 std::string RemoteItemText(HWND combo, int index) {
   wchar_t wide[1024] = {};
   if (SendMessageW(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(wide)) == CB_ERR) return {};
@@ -119,5 +102,15 @@ std::string RemoteItemText(HWND combo, int index) {
 }
 
 void Click(HWND button) { PostMessageA(button, BM_CLICK, 0, 0); }
+
+std::vector<GameStart> GameStarts(const std::string& logFile) {
+  std::vector<GameStart> starts;
+  std::string commandLine;
+  for (const std::string& line : Lines(ReadFileBytes(logFile))) {
+    if (line.rfind("cmd=", 0) == 0) commandLine = line.substr(4);
+    if (line.rfind("cwd=", 0) == 0) starts.push_back({commandLine, line.substr(4)});
+  }
+  return starts;
+}
 
 }  // namespace test

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "base/handles.h"
 #include "test_support.h"
@@ -34,7 +35,6 @@ class LauncherProcess {
   DWORD pid() const { return pid_; }
   // The visible top-level window of this process with that title, waiting for it; null on timeout.
   HWND WaitForWindow(const char* title, DWORD timeoutMs = kDefaultTimeoutMs) const;
-  HWND FindWindowByTitle(const char* title) const;
   HWND MainWindow(DWORD timeoutMs = kDefaultTimeoutMs) const;
   // Waits for the process to end; true with its exit code when it did.
   bool WaitForExit(DWORD* exitCode, DWORD timeoutMs = kDefaultTimeoutMs) const;
@@ -46,10 +46,16 @@ class LauncherProcess {
 
 // A control of a launcher window by its layout name.
 HWND ControlOf(HWND window, const ui::WindowLayout& layout, const char* name);
-// Text of a control in another process (WM_GETTEXT is marshalled by the system).
-std::string RemoteText(HWND hwnd);
 // Text of a combo box item in another process (sent as Unicode and converted: see PLATFORM notes).
 std::string RemoteItemText(HWND combo, int index);
 void Click(HWND button);  // posted, so a box that the click opens does not block the test
+
+// The starts that the fake game logged in `logFile` (game.log beside it), in order: its command line and
+// its current folder, each start's record once it is whole.
+struct GameStart {
+  std::string commandLine;
+  std::string folder;
+};
+std::vector<GameStart> GameStarts(const std::string& logFile);
 
 }  // namespace test

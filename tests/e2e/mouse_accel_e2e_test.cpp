@@ -66,16 +66,16 @@ TEST(MouseSwitchOnWindowsXp, RestoreWritesTheXpDefaults) {
   ASSERT_NE(main, nullptr);
   HWND label = test::ControlOf(main, MainWindow, "标签5");
   HWND button = test::ControlOf(main, MainWindow, "按钮4");
-  ASSERT_TRUE(test::WaitUntil([&] { return test::RemoteText(label) == "鼠标加速:已关"; }));
-  ASSERT_EQ(test::RemoteText(button), "恢复鼠标加速度");
+  ASSERT_TRUE(test::WaitUntil([&] { return test::WindowText(label) == "鼠标加速:已关"; }));
+  ASSERT_EQ(test::WindowText(button), "恢复鼠标加速度");
 
   test::BoxAnswerer boxes(launcher.pid());
   boxes.Answer(IDYES);  // restore
   boxes.Answer(IDNO);   // no log-off now
   test::Click(button);
-  EXPECT_TRUE(test::WaitUntil([&] { return test::RemoteText(label) == "鼠标加速:未关"; }));
+  EXPECT_TRUE(test::WaitUntil([&] { return test::WindowText(label) == "鼠标加速:未关"; }));
   EXPECT_EQ(boxes.SeenCount(), 2u);
-  EXPECT_EQ(test::RemoteText(button), "关闭鼠标加速度");
+  EXPECT_EQ(test::WindowText(button), "关闭鼠标加速度");
 
   const Stored x = Read(test::kMouseKey, test::kMouseCurveX), y = Read(test::kMouseKey, test::kMouseCurveY);
   EXPECT_EQ(x.type, static_cast<DWORD>(REG_BINARY));

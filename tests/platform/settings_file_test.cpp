@@ -194,11 +194,7 @@ TEST(SettingsFile, FailedWritesAndUnreadableFilesAreQuiet) {
 }
 
 TEST(SettingsFile, PlainFormsUseOptionIniBesideTheExecutable) {
-  char module[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, module, MAX_PATH);
-  std::string exeDir = module;
-  exeDir.resize(exeDir.rfind('\\'));
-  const std::string expected = exeDir + "\\option.ini";
+  const std::string expected = test::BesideThisProgram("option.ini");
 
   test::ScratchDir elsewhere;
   char previous[MAX_PATH] = {};

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "base/handles.h"
+#include "test_support.h"
 #include "ui/model/model.h"
 
 namespace test {
@@ -19,12 +20,6 @@ using namespace ui;
 
 bool Holds(const ControlLayout& group, const ControlLayout& c) {
   return std::find(group.children.begin(), group.children.end(), std::string_view(c.name)) != group.children.end();
-}
-
-std::string TextOf(HWND hwnd) {
-  char text[4096] = {};
-  SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-  return text;
 }
 
 // Captions wider than their box at some DPI in the tests' face (AR PL UMing CN under Wine): the layout
@@ -45,7 +40,7 @@ constexpr Overflow kKnownOverflows[] = {
 };
 
 void ExpectCaptionFits(HWND control, const WindowLayout& window, const ControlLayout& c, int dpi, HFONT font) {
-  const std::string caption = TextOf(control);
+  const std::string caption = WindowText(control);
   const UniqueScreenDc screen(GetDC(nullptr));
   const HGDIOBJ previous = SelectObject(screen.get(), font);
   SIZE extent{};

@@ -59,13 +59,28 @@ bool PollUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   }
 }
 
-std::string WindowText(HWND hwnd) {
-  int n = GetWindowTextLengthA(hwnd);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  n = GetWindowTextA(hwnd, s.data(), n + 1);
-  s.resize(static_cast<size_t>(std::max(n, 0)));
-  return s;
+namespace {
+constexpr UINT kTextTimeoutMs = 5000;
+
+// WM_GETTEXT through the A or W call; the length asked first counts in the window's own units, so each
+// unit is given room for two.
+template <class Char, class Send>
+std::basic_string<Char> TextOf(HWND hwnd, Send send) {
+  DWORD_PTR length = 0;
+  if (!send(hwnd, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kTextTimeoutMs, &length)) return {};
+  std::basic_string<Char> text(2 * length + 1, Char{});
+  DWORD_PTR copied = 0;
+  if (!send(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, kTextTimeoutMs,
+            &copied)) {
+    return {};
+  }
+  text.resize(std::min<size_t>(copied, text.size() - 1));
+  return text;
 }
+}  // namespace
+
+std::string WindowText(HWND hwnd) { return TextOf<char>(hwnd, SendMessageTimeoutA); }
+std::wstring WideWindowText(HWND hwnd) { return TextOf<wchar_t>(hwnd, SendMessageTimeoutW); }
 
 namespace {
 struct Search {
@@ -92,6 +107,22 @@ std::vector<HWND> FindWindows(const std::function<bool(HWND)>& match, HWND paren
 HWND FindFirstWindow(const std::function<bool(HWND)>& match, HWND parent) {
   const std::vector<HWND> found = FindWindows(match, parent);
   return found.empty() ? nullptr : found.front();
+}
+
+std::vector<HWND> TopLevels(const char* title, DWORD processId, bool visibleOnly) {
+  return FindWindows([&](HWND hwnd) {
+    return ProcessOf(hwnd) == processId && (!visibleOnly || IsWindowVisible(hwnd)) &&
+           (!title || WindowText(hwnd) == title);
+  });
+}
+
+HWND TopLevel(const char* title, DWORD processId, bool visibleOnly) {
+  const std::vector<HWND> found = TopLevels(title, processId, visibleOnly);
+  return found.empty() ? nullptr : found.front();
+}
+
+HWND ChildWithText(HWND parent, const std::string& text) {
+  return FindFirstWindow([&](HWND child) { return WindowText(child) == text; }, parent);
 }
 
 std::string ClassOf(HWND hwnd) {
@@ -214,10 +245,14 @@ void RemoveTree(const std::string& folder, bool keepFolder) {
 
 ScratchDir::~ScratchDir() { RemoveTree(path_); }
 
-std::string BesideThisProgram(const std::string& name) {
+std::string ThisProgram() {
   char module[MAX_PATH * 4] = {};
   const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
-  const std::string path(module, n);
+  return std::string(module, n);
+}
+
+std::string BesideThisProgram(const std::string& name) {
+  const std::string path = ThisProgram();
   return path.substr(0, path.find_last_of('\\') + 1) + name;
 }
 
@@ -234,5 +269,13 @@ void WriteFileBytes(const std::string& path, const std::string& bytes) {
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  for (size_t at = 0, end; (end = text.find('\n', at)) != std::string::npos; at = end + 1) {
+    lines.push_back(text.substr(at, end - at - (end > at && text[end - 1] == '\r' ? 1 : 0)));
+  }
+  return lines;
+}
 
 }  // namespace test

@@ -1,5 +1,6 @@
 // Shared helpers for the launcher's tests: waiting for a condition with a timeout while handling
-// messages, answering message boxes and dialogs from outside them, and scratch folders.
+// messages, answering message boxes and dialogs from outside them, finding windows and reading their
+// texts, and scratch folders.
 #pragma once
 
 #include <windows.h>
@@ -69,8 +70,20 @@ class BoxAnswerer {
 std::vector<HWND> FindWindows(const std::function<bool(HWND)>& match, HWND parent = nullptr);
 HWND FindFirstWindow(const std::function<bool(HWND)>& match, HWND parent = nullptr);
 
-// What the predicates ask of a window.
+// The top-level windows of a process (this one unless named) titled `title` (any title when null), in
+// the system's order, hidden ones too unless `visibleOnly`. TopLevel gives the first, or null.
+std::vector<HWND> TopLevels(const char* title, DWORD processId = GetCurrentProcessId(), bool visibleOnly = false);
+HWND TopLevel(const char* title, DWORD processId = GetCurrentProcessId(), bool visibleOnly = false);
+// A descendant of `parent` whose text is `text`, or null.
+HWND ChildWithText(HWND parent, const std::string& text);
+
+// A window's text, of this process or of another: asked with WM_GETTEXT, which the system carries
+// across processes (a control's own text, an edit box's content too). A window that does not answer in
+// time reads as empty. The wide form reads it as UTF-16, for a window of a process of another code page,
+// whose ANSI text would come through that code page.
 std::string WindowText(HWND hwnd);
+std::wstring WideWindowText(HWND hwnd);
+// What the predicates ask of a window.
 std::string ClassOf(HWND hwnd);
 DWORD ProcessOf(HWND hwnd);
 // A visible dialog (#32770): a message box, the file dialog.
@@ -98,11 +111,14 @@ class ScratchDir {
 // `keepFolder`. The folder is named without a trailing backslash ("S:" for a drive's root).
 void RemoveTree(const std::string& folder, bool keepFolder = false);
 
-// A file in the folder of the running test program.
+// The running test program's full path, and a file in its folder.
+std::string ThisProgram();
 std::string BesideThisProgram(const std::string& name);
 
 std::string ReadFileBytes(const std::string& path);
 void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
+// The lines of a text, each without its line end (LF or CR LF); an unfinished last line is left out.
+std::vector<std::string> Lines(const std::string& text);
 
 }  // namespace test

@@ -104,13 +104,8 @@ TEST_F(MainWindowTest, StoredIndexesSelectByTheListRule) {
 }
 
 namespace {
-
-// A window with one list and no items: the resolution list when the system reports no mode.
-constexpr ui::ControlLayout kEmptyListControls[] = {
-    {.name = "组合框1", .cls = ui::ControlClass::ComboBox, .left = 8, .top = 8, .width = 80, .height = 20}};
-const ui::WindowLayout kEmptyListWindow = {.name = "EmptyList", .title = "EmptyList", .width = 120,
-                                           .height = 80, .controls = kEmptyListControls};
-
+// Its list without items (组合框1): the resolution list when the system reports no mode.
+const ui::WindowLayout kEmptyListWindow = uitest::ProbeWindow("EmptyList");
 }  // namespace
 
 TEST(EmptyResolutionList, NoStoredIndexSelectsAnything) {

@@ -63,7 +63,7 @@ TEST_F(RealMainWindowTest, BothWindowsFollowEachChangeOfDpiAndComeBackExactly) {
   const struct {
     const WindowLayout& layout;
     HWND hwnd;
-  } windows[] = {{MainWindow, uitest::TopLevel(MainWindow.title)}, {SearchWindow, uitest::TopLevel(SearchWindow.title)}};
+  } windows[] = {{MainWindow, test::TopLevel(MainWindow.title)}, {SearchWindow, test::TopLevel(SearchWindow.title)}};
   for (const auto& w : windows) ASSERT_NE(w.hwnd, nullptr) << w.layout.name;
 
   // What the player has entered and what the window shows, which no move may lose.

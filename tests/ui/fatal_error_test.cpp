@@ -15,13 +15,8 @@ namespace {
 
 using namespace ui;
 
-constexpr ControlLayout kControls[] = {
-    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 8, .width = 200, .height = 20},
-};
-const WindowLayout kNeverLoaded = {.name = "NeverLoaded", .title = "从未载入", .width = 240, .height = 100,
-                                   .controls = kControls};
-const WindowLayout kClosed = {.name = "Closed", .title = "已关闭", .width = 240, .height = 100,
-                              .controls = kControls};
+const WindowLayout kNeverLoaded = uitest::ProbeWindow("从未载入");
+const WindowLayout kClosed = uitest::ProbeWindow("已关闭");
 
 // Helpers run in the child process only.
 TEST(FatalErrorChild, DISABLED_ReadsAWindowNeverLoaded) {
@@ -52,10 +47,8 @@ struct ChildResult {
 };
 
 ChildResult RunChild(const char* helper) {
-  char exe[MAX_PATH * 2] = {};
-  GetModuleFileNameA(nullptr, exe, sizeof exe);
-  std::string command = std::string("\"") + exe + "\" --gtest_also_run_disabled_tests --gtest_filter=FatalErrorChild." +
-                        helper;
+  std::string command =
+      "\"" + test::ThisProgram() + "\" --gtest_also_run_disabled_tests --gtest_filter=FatalErrorChild." + helper;
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};

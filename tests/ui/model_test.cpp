@@ -24,38 +24,13 @@ int g_itemsAtCreated = -1;
 void ProbeCreated();
 void OwnedCreated() { ++g_ownedCreated; }
 
-constexpr const char* kSixItems[] = {"60", "70", "75", "85", "100", "120"};
-
-constexpr ControlLayout kProbeControls[] = {
-    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 8, .width = 260, .height = 20,
-     .border = FrameStyle::Sunken, .autoHScroll = true},
-    {.name = "组合框1", .cls = ControlClass::ComboBox, .left = 8, .top = 36, .width = 80, .height = 20,
-     .dropHeight = 160},
-    {.name = "组合框2", .cls = ControlClass::ComboBox, .left = 96, .top = 36, .width = 80, .height = 20,
-     .items = kSixItems, .initialSelection = 2, .dropHeight = 160},
-    {.name = "选择框1", .cls = ControlClass::CheckBox, .left = 8, .top = 64, .width = 120, .height = 20,
-     .caption = "-noforcemaccel"},
-    {.name = "按钮1", .cls = ControlClass::Button, .left = 8, .top = 92, .width = 96, .height = 22,
-     .caption = "启动 CS", .hAlign = HAlign::Center},
-    {.name = "标签1", .cls = ControlClass::Label, .left = 112, .top = 92, .width = 86, .height = 22,
-     .caption = "鼠标加速:", .textColor = kWhite, .backColor = kBlack, .hAlign = HAlign::Center},
-};
-
-const WindowLayout kProbe = {
-    .name = "Probe", .title = "模型测试窗口", .width = 300, .height = 180, .background = kWhite,
-    .escCloses = true, .created = ProbeCreated, .controls = kProbeControls};
-
-constexpr ControlLayout kOwnedControls[] = {
-    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 8, .width = 120, .height = 20},
-};
-const WindowLayout kOwned = {.name = "Owned", .title = "被拥有的测试窗口", .width = 200, .height = 100,
-                             .background = kWhite, .escCloses = true, .created = OwnedCreated,
-                             .controls = kOwnedControls};
+const WindowLayout kProbe = uitest::ProbeWindow("模型测试窗口", ProbeCreated);
+const WindowLayout kOwned = uitest::ProbeWindow("被拥有的测试窗口", OwnedCreated);
 
 // Runs when the window and its controls exist, before the window is shown.
 void ProbeCreated() {
   ++g_probeCreated;
-  g_visibleAtCreated = IsWindowVisible(uitest::TopLevel(kProbe.title)) ? 1 : 0;
+  g_visibleAtCreated = IsWindowVisible(test::TopLevel(kProbe.title)) ? 1 : 0;
   g_itemsAtCreated = ItemCount(kProbe, "组合框2");
   SetContent(kProbe, "编辑框1", "");
 }
@@ -119,7 +94,7 @@ TEST_F(ModelTest, InsertItemAndItemText) {
 
 TEST_F(ModelTest, CheckedCaptionAndContent) {
   ASSERT_TRUE(Load(kProbe));
-  HWND probe = uitest::TopLevel(kProbe.title);
+  HWND probe = test::TopLevel(kProbe.title);
   ASSERT_NE(probe, nullptr);
 
   EXPECT_FALSE(Checked(kProbe, "选择框1"));
@@ -182,15 +157,15 @@ TEST_F(ModelTest, LoadingALoadedWindowKeepsTheOneWindow) {
   EXPECT_EQ(g_probeCreated, 1);
   EXPECT_EQ(g_visibleAtCreated, 0);
   EXPECT_EQ(g_itemsAtCreated, 6);
-  EXPECT_TRUE(IsWindowVisible(uitest::TopLevel(kProbe.title)));
-  HWND first = uitest::TopLevel(kProbe.title);
+  EXPECT_TRUE(IsWindowVisible(test::TopLevel(kProbe.title)));
+  HWND first = test::TopLevel(kProbe.title);
   SetContent(kProbe, "编辑框1", "保留");
   SetCurrentSelection(kProbe, "组合框2", 4);
 
   ASSERT_TRUE(Load(kProbe));
   EXPECT_EQ(g_probeCreated, 1);
-  EXPECT_EQ(uitest::CountTopLevel(kProbe.title), 1);
-  EXPECT_EQ(uitest::TopLevel(kProbe.title), first);
+  EXPECT_EQ(test::TopLevels(kProbe.title).size(), 1u);
+  EXPECT_EQ(test::TopLevel(kProbe.title), first);
   EXPECT_EQ(Content(kProbe, "编辑框1"), "保留");
   EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 4);
 
@@ -205,7 +180,7 @@ TEST_F(ModelTest, LoadingALoadedWindowKeepsTheOneWindow) {
 
 TEST_F(ModelTest, VisibleAndDisabledOfControls) {
   ASSERT_TRUE(Load(kProbe));
-  HWND button = FindWindowExA(uitest::TopLevel(kProbe.title), nullptr, "Button", "启动 CS");
+  HWND button = FindWindowExA(test::TopLevel(kProbe.title), nullptr, "Button", "启动 CS");
   ASSERT_NE(button, nullptr);
   EXPECT_TRUE(Visible(kProbe, "按钮1"));
   EXPECT_FALSE(Disabled(kProbe, "按钮1"));
@@ -224,7 +199,7 @@ TEST_F(ModelTest, VisibleAndDisabledOfControls) {
 
 TEST_F(ModelTest, LoadingAHiddenWindowLeavesItHidden) {
   ASSERT_TRUE(Load(kProbe));
-  HWND probe = uitest::TopLevel(kProbe.title);
+  HWND probe = test::TopLevel(kProbe.title);
   EXPECT_TRUE(Visible(kProbe));
   SetVisible(kProbe, false);
   EXPECT_FALSE(Visible(kProbe));
@@ -232,7 +207,7 @@ TEST_F(ModelTest, LoadingAHiddenWindowLeavesItHidden) {
 
   ASSERT_TRUE(Load(kProbe));
   EXPECT_EQ(g_probeCreated, 1);
-  EXPECT_EQ(uitest::CountTopLevel(kProbe.title), 1);
+  EXPECT_EQ(test::TopLevels(kProbe.title).size(), 1u);
   EXPECT_FALSE(Visible(kProbe));
   EXPECT_FALSE(IsWindowVisible(probe));
 
@@ -249,7 +224,7 @@ TEST_F(ModelTest, DestroyThenLoadBuildsTheWindowAfresh) {
   // Closed and handled: a later Load builds it from the layout.
   Destroy(kProbe);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kProbe); }));
-  EXPECT_EQ(uitest::CountTopLevel(kProbe.title), 0);
+  EXPECT_EQ(test::TopLevels(kProbe.title).size(), 0u);
   test::PumpMessages();
   ASSERT_TRUE(Load(kProbe));
   EXPECT_EQ(g_probeCreated, 2);
@@ -266,15 +241,15 @@ TEST_F(ModelTest, DestroyThenLoadBuildsTheWindowAfresh) {
   EXPECT_EQ(Content(kProbe, "编辑框1"), "");
   test::PumpMessages();  // the close asked for earlier must not take the new window with it
   EXPECT_TRUE(IsLoaded(kProbe));
-  EXPECT_EQ(uitest::CountTopLevel(kProbe.title), 1);
-  EXPECT_TRUE(IsWindowVisible(uitest::TopLevel(kProbe.title)));
+  EXPECT_EQ(test::TopLevels(kProbe.title).size(), 1u);
+  EXPECT_TRUE(IsWindowVisible(test::TopLevel(kProbe.title)));
 }
 
 TEST_F(ModelTest, ClosingTheOwnerClosesTheOwnedWindow) {
   ASSERT_TRUE(Load(kProbe));
   ASSERT_TRUE(Load(kOwned, &kProbe, false));
-  HWND owner = uitest::TopLevel(kProbe.title);
-  HWND owned = uitest::TopLevel(kOwned.title);
+  HWND owner = test::TopLevel(kProbe.title);
+  HWND owned = test::TopLevel(kOwned.title);
   ASSERT_NE(owned, nullptr);
   EXPECT_EQ(GetWindow(owned, GW_OWNER), owner);
   EXPECT_EQ(GetWindow(owner, GW_OWNER), nullptr);
@@ -290,7 +265,7 @@ TEST_F(ModelTest, ClosingTheOwnerClosesTheOwnedWindow) {
   ASSERT_TRUE(Load(kProbe));
   ASSERT_TRUE(Load(kOwned, &kProbe, false));
   EXPECT_EQ(g_ownedCreated, 2);
-  PostMessageA(uitest::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
+  PostMessageA(test::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
   EXPECT_TRUE(IsLoaded(kProbe));
 }
@@ -298,34 +273,29 @@ TEST_F(ModelTest, ClosingTheOwnerClosesTheOwnedWindow) {
 // A window that only the next test loads: its record is made while an owner closes.
 int g_lateClosings = 0;
 void LateClosing() { ++g_lateClosings; }
-const WindowLayout kLate = {.name = "Late", .title = "关闭时载入的测试窗口", .width = 200, .height = 100,
-                            .closing = LateClosing, .controls = kOwnedControls};
+const WindowLayout kLate = uitest::ProbeWindow("关闭时载入的测试窗口", nullptr, LateClosing);
 void LoadLateWindow() { Load(kLate, &kProbe, false); }
 
 TEST_F(ModelTest, AWindowLoadedWhileItsOwnerClosesIsClosedWithIt) {
   // The owned window's closing handler loads another window owned by the same owner.
-  static const WindowLayout loader = [] {
-    WindowLayout w = kOwned;
-    w.closing = LoadLateWindow;
-    return w;
-  }();
+  static const WindowLayout loader = uitest::ProbeWindow(kOwned.title, OwnedCreated, LoadLateWindow);
   ASSERT_TRUE(Load(kProbe));
   ASSERT_TRUE(Load(loader, &kProbe, false));
   g_lateClosings = 0;
-  PostMessageA(uitest::TopLevel(kProbe.title), WM_CLOSE, 0, 0);
+  PostMessageA(test::TopLevel(kProbe.title), WM_CLOSE, 0, 0);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kProbe) && !IsLoaded(loader) && !IsLoaded(kLate); }));
   EXPECT_EQ(g_lateClosings, 1);  // its own closing handler ran, as every owned window's does
-  EXPECT_EQ(uitest::TopLevel(kLate.title), nullptr);
+  EXPECT_EQ(test::TopLevel(kLate.title), nullptr);
   test::PumpMessages();
 }
 
 TEST_F(ModelTest, AModalWindowDisablesTheOthersUntilItCloses) {
   ASSERT_TRUE(Load(kProbe));
-  HWND probe = uitest::TopLevel(kProbe.title);
+  HWND probe = test::TopLevel(kProbe.title);
   ASSERT_TRUE(Load(kOwned, &kProbe, true));
   EXPECT_FALSE(IsWindowEnabled(probe));
-  EXPECT_TRUE(IsWindowEnabled(uitest::TopLevel(kOwned.title)));
-  PostMessageA(uitest::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(IsWindowEnabled(test::TopLevel(kOwned.title)));
+  PostMessageA(test::TopLevel(kOwned.title), WM_SYSCOMMAND, SC_CLOSE, 0);
   EXPECT_TRUE(test::WaitUntil([] { return !IsLoaded(kOwned); }));
   EXPECT_TRUE(IsWindowEnabled(probe));
 
@@ -341,8 +311,8 @@ TEST_F(ModelTest, AModalWindowDisablesTheOthersUntilItCloses) {
 TEST_F(ModelTest, TheLastWindowGoneEndsTheMessageLoop) {
   ASSERT_TRUE(Load(kProbe));
   ASSERT_TRUE(Load(kOwned, &kProbe, false));
-  PostMessageA(uitest::TopLevel(kOwned.title), WM_CLOSE, 0, 0);
-  PostMessageA(uitest::TopLevel(kProbe.title), WM_CLOSE, 0, 0);
+  PostMessageA(test::TopLevel(kOwned.title), WM_CLOSE, 0, 0);
+  PostMessageA(test::TopLevel(kProbe.title), WM_CLOSE, 0, 0);
   // RunMessageLoop returns only when the last window has been destroyed, with the quit code 0.
   EXPECT_EQ(RunMessageLoop(), 0);
   EXPECT_FALSE(IsLoaded(kProbe));
@@ -385,7 +355,7 @@ TEST_F(ModelTest, ShowMessageReturnsTheButtonPressed) {
 // system-modal box; the box has no owner either way.
 TEST_F(ModelTest, ShowMessageIsTaskModalWithoutOwner) {
   ASSERT_TRUE(Load(kProbe));
-  HWND probe = uitest::TopLevel(kProbe.title);
+  HWND probe = test::TopLevel(kProbe.title);
   for (const unsigned style : {kMsgOk, kMsgOk | unsigned{MB_SYSTEMMODAL}}) {
     std::atomic<int> probeEnabled{-1};
     std::atomic<bool> hasOwner{true};

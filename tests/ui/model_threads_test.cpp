@@ -17,16 +17,7 @@ namespace {
 
 using namespace ui;
 
-constexpr ControlLayout kControls[] = {
-    {.name = "编辑框1", .cls = ControlClass::EditBox, .left = 8, .top = 8, .width = 200, .height = 32,
-     .border = FrameStyle::Sunken, .multiLine = true},
-    {.name = "组合框1", .cls = ControlClass::ComboBox, .left = 8, .top = 48, .width = 80, .height = 20,
-     .dropHeight = 160},
-    {.name = "按钮1", .cls = ControlClass::Button, .left = 8, .top = 76, .width = 56, .height = 24,
-     .caption = "搜索"},
-};
-const WindowLayout kWindow = {.name = "ThreadProbe", .title = "线程测试窗口", .width = 240, .height = 150,
-                              .background = kWhite, .escCloses = true, .controls = kControls};
+const WindowLayout kWindow = uitest::ProbeWindow("线程测试窗口");
 
 class ModelThreadsTest : public ::testing::Test {
  protected:
@@ -198,7 +189,7 @@ TEST_F(ModelThreadsTest, EndWorkerReturnsForAHandleThatCannotResumeTheThread) {
 // the window thread. Its child of a launcher window gets Esc as it is.
 TEST_F(ModelThreadsTest, AWorkersPendingMessagesLeaveTheKeyboardRulesAlone) {
   std::atomic<bool> done{false};
-  HWND parent = uitest::TopLevel(kWindow.title);
+  HWND parent = test::TopLevel(kWindow.title);
   ASSERT_NE(parent, nullptr);
   std::thread other([&] {
     HWND child = CreateWindowExA(0, "STATIC", "", WS_CHILD, 0, 0, 10, 10, parent, nullptr, nullptr, nullptr);

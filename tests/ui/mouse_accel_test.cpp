@@ -25,10 +25,6 @@ using test::kMouseCurveX;
 using test::kMouseCurveY;
 using test::kMouseKey;
 
-HWND FindChildByText(HWND parent, const std::string& text) {
-  return test::FindFirstWindow([&](HWND child) { return test::WindowText(child) == text; }, parent);
-}
-
 class MouseAccelSwitch : public uitest::RealMainWindowTest {
  protected:
   void SetUp() override {
@@ -178,7 +174,7 @@ TEST_F(MouseAccelSwitch, TheLayoutCaptionMeansSwitchOff) {
 // The label is drawn in the state's colour on its black background, at once: the pixels are read
 // from its surface after only the paint it has asked for.
 TEST_F(MouseAccelSwitch, LabelIsDrawnInTheStateColour) {
-  HWND window = FindWindowA(nullptr, MainWindow.title);
+  HWND window = test::TopLevel(MainWindow.title);
   ASSERT_NE(window, nullptr);
   struct Case {
     const Curve* x;
@@ -193,7 +189,7 @@ TEST_F(MouseAccelSwitch, LabelIsDrawnInTheStateColour) {
     SCOPED_TRACE(c.caption);
     if (c.x) SetCurves(*c.x, *c.y);
     RefreshMouseAccelState();
-    HWND label = FindChildByText(window, c.caption);
+    HWND label = test::ChildWithText(window, c.caption);
     ASSERT_NE(label, nullptr);
     // What the label shows once the paint it has asked for is done, without forcing one.
     RedrawWindow(label, nullptr, nullptr, RDW_UPDATENOW);

@@ -37,8 +37,8 @@ TEST(ProcessStart, AddsToTheErrorModeMovesToItsOwnFolderAndEndsWithTheLastWindow
   std::atomic<bool> shown{false};
   std::thread closer([&] {
     HWND window = nullptr;
-    const bool found =
-        test::PollUntil([&] { return (window = FindWindowA(nullptr, MainWindow.title)) && IsWindowVisible(window); });
+    const bool found = test::PollUntil(
+        [&] { return (window = test::TopLevel(MainWindow.title, GetCurrentProcessId(), true)) != nullptr; });
     if (!found) return;
     shown = true;
     modeSeen = GetErrorMode();
@@ -55,9 +55,7 @@ TEST(ProcessStart, AddsToTheErrorModeMovesToItsOwnFolderAndEndsWithTheLastWindow
   ASSERT_TRUE(shown.load());
   EXPECT_EQ(exitCode, 0);
   EXPECT_EQ(modeSeen.load(), static_cast<UINT>(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX));
-  char module[MAX_PATH * 4] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
-  EXPECT_EQ(folderSeen, DirectoryOfModulePath(std::string(module, n)));
+  EXPECT_EQ(folderSeen, DirectoryOfModulePath(test::ThisProgram()));
   EXPECT_EQ(LauncherDirectory(), folderSeen);
 
   ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.path().c_str()));

@@ -1,12 +1,11 @@
 // The drive search tests' scratch drive, trees, and SearchWindow with its search box recorded.
 #include "search_fixture.h"
 
-#include <tlhelp32.h>
-
 #include <cstdio>
 #include <cstring>
 
 #include "locate/drive_search.h"
+#include "snapshot.h"
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
 #include "ui/layouts/search_window.h"
@@ -72,14 +71,8 @@ std::vector<std::string> NumberedFiles(const char* format, int folders, int file
 
 std::vector<std::string>& Recorded() { return g_recorded; }
 
-HWND SearchHwnd() {
-  return test::FindFirstWindow([](HWND hwnd) {
-    return test::ProcessOf(hwnd) == GetCurrentProcessId() && test::WindowText(hwnd) == SearchWindow.title;
-  });
-}
-
 HWND SearchBoxHwnd() {
-  const HWND window = SearchHwnd();
+  const HWND window = test::TopLevel(SearchWindow.title);
   if (!window) return nullptr;
   return GetDlgItem(window, ui::ControlId(SearchWindow, search_window::kSearchBox));
 }
@@ -156,17 +149,6 @@ DWORD HandleCount() {
   return n;
 }
 
-DWORD ThreadCount() {
-  HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-  if (snapshot == INVALID_HANDLE_VALUE) return 0;
-  THREADENTRY32 entry{};
-  entry.dwSize = sizeof entry;
-  DWORD n = 0;
-  for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-    if (entry.th32OwnerProcessID == GetCurrentProcessId()) ++n;
-  }
-  CloseHandle(snapshot);
-  return n;
-}
+DWORD ThreadCount() { return static_cast<DWORD>(test::ThreadsOf(GetCurrentProcessId()).size()); }
 
 }  // namespace search_test

@@ -29,8 +29,7 @@ std::vector<std::string> NumberedFiles(const char* format, int folders, int file
 // Every text SearchWindow's 编辑框1 is given (WM_SETTEXT), in order, while it is being recorded.
 std::vector<std::string>& Recorded();
 
-// The top-level native window of SearchWindow, and its search box; null when not loaded.
-HWND SearchHwnd();
+// The search box of SearchWindow's native window; null when not loaded.
 HWND SearchBoxHwnd();
 
 // Loads MainWindow, opens SearchWindow with MainWindow's 搜索, selects the test drive and records the

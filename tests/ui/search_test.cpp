@@ -76,7 +76,7 @@ TEST_F(SearchTest, ShowsEveryPathOfATreeInWalkOrderAndEndsWithNotFound) {
 TEST_F(SearchTest, DeclinedCandidateIsPassedAndConfirmedOneGoesToMainWindow) {
   search_test::MakeTree({"g1\\hl.exe", "g2\\cstrike.exe", "g3\\hl.exe"});
   ui::SetContent(MainWindow, "编辑框1", "D:\\旧的\\hl.exe");
-  const HWND window = search_test::SearchHwnd();
+  const HWND window = test::TopLevel(SearchWindow.title);
   test::BoxAnswerer boxes;
   boxes.Answer(IDCANCEL);
   boxes.Answer(IDOK);
@@ -97,7 +97,7 @@ TEST_F(SearchTest, DeclinedCandidateIsPassedAndConfirmedOneGoesToMainWindow) {
   // MainWindow's 搜索 brings the same window back, still showing the confirmed path.
   OnOpenSearchClicked();
   EXPECT_TRUE(ui::Visible(SearchWindow));
-  EXPECT_EQ(search_test::SearchHwnd(), window);
+  EXPECT_EQ(test::TopLevel(SearchWindow.title), window);
   EXPECT_EQ(SearchBox(), P("g2\\cstrike.exe"));
   EXPECT_TRUE(ControlsEnabled());
 }
@@ -257,7 +257,7 @@ TEST_F(SearchTest, SearchClickedWhileTheWindowClosesStartsNoWalk) {
   const HANDLE worker = DuplicateWorker();
   const size_t shownBefore = Recorded().size();
 
-  const HWND window = search_test::SearchHwnd();
+  const HWND window = test::TopLevel(SearchWindow.title);
   const int searchId = ui::ControlId(SearchWindow, "按钮1");
   PostMessageA(window, WM_CLOSE, 0, 0);
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(searchId, BN_CLICKED),
@@ -355,9 +355,9 @@ TEST_F(SearchTest, SearchAfterStopWhileAPromptIsOpenEndsTheOldWalkFirst) {
 
 TEST_F(SearchTest, OpenReusesALoadedWindowAndExitMakesTheNextOneFresh) {
   search_test::MakeTree(kSmallTree);
-  const HWND window = search_test::SearchHwnd();
+  const HWND window = test::TopLevel(SearchWindow.title);
   OnOpenSearchClicked();
-  EXPECT_EQ(search_test::SearchHwnd(), window);
+  EXPECT_EQ(test::TopLevel(SearchWindow.title), window);
   OnStartSearchClicked();
   WaitForWalkEnd();
   ASSERT_EQ(SearchBox(), kNotFound);

@@ -59,7 +59,7 @@ TEST_F(SearchWindowLayout, FrameAndControlsFollowTheLayout) {
   const LONG style = GetWindowLongA(window_, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  EXPECT_EQ(GetWindow(window_, GW_OWNER), uitest::TopLevel(MainWindow.title));
+  EXPECT_EQ(GetWindow(window_, GW_OWNER), test::TopLevel(MainWindow.title));
   EXPECT_TRUE(IsWindowVisible(window_));
 
   struct Expected {

@@ -1,5 +1,6 @@
-// What the in-process window tests share: finding the native windows that the model built, closing
-// windows between tests, and layouts of the launcher copied with handlers that count their calls.
+// What the in-process window tests share: the native windows that the model built, closing windows
+// between tests, the tests' own window layout, and layouts of the launcher copied with handlers that
+// count their calls.
 #pragma once
 
 #include <windows.h>
@@ -16,18 +17,6 @@
 
 namespace uitest {
 
-// The (visible or hidden) top-level windows of this thread with this title.
-inline std::vector<HWND> TopLevels(const char* title) {
-  return test::FindWindows([&](HWND hwnd) {
-    return GetWindowThreadProcessId(hwnd, nullptr) == GetCurrentThreadId() && test::WindowText(hwnd) == title;
-  });
-}
-// The first of them; null when there is none.
-inline HWND TopLevel(const char* title) {
-  const std::vector<HWND> found = TopLevels(title);
-  return found.empty() ? nullptr : found.front();
-}
-
 // The outer frame has this size and is centred on the primary screen.
 inline void ExpectCentredFrame(HWND window, int width, int height) {
   RECT rc;
@@ -37,9 +26,6 @@ inline void ExpectCentredFrame(HWND window, int width, int height) {
   EXPECT_EQ(rc.left, (GetSystemMetrics(SM_CXSCREEN) - width) / 2);
   EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
 }
-
-// How many top-level windows of this thread carry this title.
-inline int CountTopLevel(const char* title) { return static_cast<int>(TopLevels(title).size()); }
 
 // The direct children of a window, in the order the system keeps them (creation order).
 inline std::vector<HWND> Children(HWND parent) {
@@ -79,7 +65,7 @@ class BuiltWindowTest : public ::testing::Test {
  protected:
   // The window titled `title` must be there with `count` children (call it in ASSERT_NO_FATAL_FAILURE).
   void FindBuilt(const char* title, size_t count) {
-    window_ = TopLevel(title);
+    window_ = test::TopLevel(title);
     ASSERT_NE(window_, nullptr) << title;
     children_ = Children(window_);
     ASSERT_EQ(children_.size(), count);
@@ -99,6 +85,30 @@ class RealMainWindowTest : public ::testing::Test {
   }
   void TearDown() override { EXPECT_TRUE(CloseAndWait(MainWindow)); }
 };
+
+// The tests' own window: a path box, an empty list and a list of six items (the third selected), a check
+// box, a button and a drawn label, white on black. Each test window is one of these, titled (and named)
+// as its test needs.
+inline constexpr const char* kSixItems[] = {"60", "70", "75", "85", "100", "120"};
+inline constexpr ui::ControlLayout kProbeControls[] = {
+    {.name = "编辑框1", .cls = ui::ControlClass::EditBox, .left = 8, .top = 8, .width = 260, .height = 20,
+     .border = ui::FrameStyle::Sunken, .autoHScroll = true},
+    {.name = "组合框1", .cls = ui::ControlClass::ComboBox, .left = 8, .top = 36, .width = 80, .height = 20,
+     .dropHeight = 160},
+    {.name = "组合框2", .cls = ui::ControlClass::ComboBox, .left = 96, .top = 36, .width = 80, .height = 20,
+     .items = kSixItems, .initialSelection = 2, .dropHeight = 160},
+    {.name = "选择框1", .cls = ui::ControlClass::CheckBox, .left = 8, .top = 64, .width = 120, .height = 20,
+     .caption = "-noforcemaccel"},
+    {.name = "按钮1", .cls = ui::ControlClass::Button, .left = 8, .top = 92, .width = 96, .height = 22,
+     .caption = "启动 CS", .hAlign = ui::HAlign::Center},
+    {.name = "标签1", .cls = ui::ControlClass::Label, .left = 112, .top = 92, .width = 86, .height = 22,
+     .caption = "鼠标加速:", .textColor = kWhite, .backColor = kBlack, .hAlign = ui::HAlign::Center},
+};
+constexpr ui::WindowLayout ProbeWindow(const char* title, ui::Handler created = nullptr,
+                                       ui::Handler closing = nullptr) {
+  return {.name = title, .title = title, .width = 300, .height = 180, .background = kWhite, .escCloses = true,
+          .created = created, .closing = closing, .controls = kProbeControls};
+}
 
 // A copy of a launcher layout without its logic: no created or closing handler, and each bound click
 // goes to `handlerFor(control name)` instead, so that a test can count the clicks.
