@@ -45,9 +45,8 @@ class OtherCodePage : public testing::Test {
 };
 
 TEST_F(OtherCodePage, ShowsChineseAndKeepsOptionIniInGbk) {
-  const std::string ini = "[参数设置]\r\nCS路径=" + game_ +
-                          "\r\n分辨率=0\r\n刷新率=2\r\n颜色质量=1\r\n-noforcemaccel=假\r\n-noforcemparms=真\r\n"
-                          "-noforcemspd=假\r\n";
+  const std::string ini = test::OptionIni(
+      {.gamePath = game_, .refreshRateIndex = 2, .colorDepthIndex = 1, .noForceMouseParms = true});
   test::WriteFileBytes(folder_ + "\\option.ini", ini);
   auto launcher = StartInCUtf8(test::BuiltLauncher());
   const HWND main = launcher->MainWindow();  // found by its Chinese title

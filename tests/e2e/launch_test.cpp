@@ -2,7 +2,6 @@
 // it starts (a fake that logs its command line and current folder).
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -100,11 +99,9 @@ TEST_F(LaunchTest, StoredSettingsAreApplied) {
 }
 
 TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
-  WriteIni("CS路径", gameExe_);
-  WriteIni("刷新率", "3");
-  WriteIni("颜色质量", "1");
-  WriteIni("-noforcemaccel", "真");
-  WriteIni("-noforcemspd", "真");
+  const LaunchSettings stored = {
+      .gamePath = gameExe_, .refreshRateIndex = 3, .colorDepthIndex = 1, .noForceMouseAccel = true};
+  test::WriteFileBytes(ini_, test::OptionIni(stored));
   auto launcher = Start();
   ASSERT_NE(main_, nullptr);
   const std::string resolution = test::RemoteItemText(Control("组合框1"), 0);
@@ -112,6 +109,7 @@ TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
   const std::string width = resolution.substr(0, resolution.find('x'));
   const std::string height = resolution.substr(resolution.find('x') + 1);
 
+  SendMessageA(Control("选择框3"), BM_SETCHECK, BST_CHECKED, 0);  // one switch chosen in the window
   test::Click(Control("按钮1"));
   ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 1; }));
   const auto records = GameRecords();
@@ -120,16 +118,10 @@ TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
       << records[0].commandLine;
   EXPECT_EQ(records[0].folder, home_.path());
 
-  // Every key of the section and nothing else, with the values of the controls.
-  char section[4096] = {};
-  const DWORD n = GetPrivateProfileSectionA("参数设置", section, sizeof section, ini_.c_str());
-  std::vector<std::string> lines;
-  for (const char* p = section; p < section + n && *p; p += lstrlenA(p) + 1) lines.emplace_back(p);
-  std::vector<std::string> expected = {"CS路径=" + gameExe_, "分辨率=0", "刷新率=3", "颜色质量=1",
-                                       "-noforcemaccel=真", "-noforcemparms=假", "-noforcemspd=真"};
-  std::sort(lines.begin(), lines.end());
-  std::sort(expected.begin(), expected.end());
-  EXPECT_EQ(lines, expected);
+  // Every key and nothing else, with the values of the controls.
+  LaunchSettings saved = stored;
+  saved.noForceMouseSpeed = true;
+  EXPECT_EQ(test::ReadFileBytes(ini_), test::OptionIni(saved));
 }
 
 TEST_F(LaunchTest, TwoClicksStartTwoGamesAndSwitchChangesCount) {
@@ -159,8 +151,10 @@ TEST_F(LaunchTest, TwoLaunchersSavingAtOnceKeepEveryLine) {
   std::string upperExe = launcherExe_;
   CharUpperA(upperExe.data());
   ASSERT_TRUE(test::CopyTo(gameExe_, home_.File("game\\cstrike.exe")));
-  // Each copy shows choices of its own, so every save must come whole from one copy.
-  std::vector<std::vector<std::string>> expected;
+  // Each copy shows choices of its own, so every save must come whole from one copy. The player's own
+  // lines, another section and a key of his, stand before what the copies save.
+  const std::string byHand = "[其他]\r\nfoo=bar\r\n[参数设置]\r\n手写=1\r\n";
+  std::vector<std::string> expected;
   std::vector<HWND> windows;
   std::vector<std::unique_ptr<test::LauncherProcess>> copies;
   for (const std::string& exe : {std::string(shortExe), upperExe}) {
@@ -172,30 +166,22 @@ TEST_F(LaunchTest, TwoLaunchersSavingAtOnceKeepEveryLine) {
     SendMessageA(Control("组合框2"), CB_SETCURSEL, n, 0);
     SendMessageA(Control("组合框3"), CB_SETCURSEL, 1 - n, 0);
     for (const char* box : {"选择框1", "选择框2", "选择框3"}) SendMessageA(Control(box), BM_SETCHECK, 1 - n, 0);
-    const std::string flag = n == 0 ? "真" : "假";
-    expected.push_back({"[其他]", "foo=bar", "[参数设置]", "手写=1", "CS路径=" + path,
-                        "分辨率=" + std::to_string(Selection("组合框1")), "刷新率=" + std::to_string(n),
-                        "颜色质量=" + std::to_string(1 - n), "-noforcemaccel=" + flag, "-noforcemparms=" + flag,
-                        "-noforcemspd=" + flag});
-    std::sort(expected.back().begin(), expected.back().end());
+    const bool on = n == 0;
+    expected.push_back(byHand + test::SettingLines({.gamePath = path, .resolutionIndex = Selection("组合框1"),
+                                                    .refreshRateIndex = n, .colorDepthIndex = 1 - n,
+                                                    .noForceMouseAccel = on, .noForceMouseParms = on,
+                                                    .noForceMouseSpeed = on}));
     windows.push_back(main_);
   }
 
   for (size_t round = 1; round <= 20; ++round) {
     SCOPED_TRACE(round);
-    // Lines the player added by hand: another section, and a key of his own.
-    test::WriteFileBytes(ini_, "[其他]\r\nfoo=bar\r\n[参数设置]\r\n手写=1\r\n");
+    test::WriteFileBytes(ini_, byHand);
     for (HWND window : windows) test::Click(ControlOf(window, MainWindow, "按钮1"));
     // Each launcher saves before it starts its game.
     ASSERT_TRUE(test::WaitUntil([&] { return GameRecords().size() == 2 * round; }));
     const std::string bytes = test::ReadFileBytes(ini_);
-    std::vector<std::string> lines;
-    for (size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
-      lines.push_back(bytes.substr(at, end - at));
-    }
-    std::sort(lines.begin(), lines.end());
-    EXPECT_TRUE(lines == expected[0] || lines == expected[1]) << bytes;
-    EXPECT_EQ(bytes.find("[其他]\r\nfoo=bar\r\n[参数设置]\r\n"), 0u) << bytes;
+    EXPECT_TRUE(bytes == expected[0] || bytes == expected[1]) << bytes;
   }
 }
 

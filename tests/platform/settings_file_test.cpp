@@ -11,7 +11,8 @@
 
 namespace {
 
-// The file after a first save of kSample into an empty folder, line for line.
+// The file after a first save of Sample() into an empty folder, line for line: written out in full here
+// alone, as the form that test::OptionIni builds for every other case.
 const char kSampleFile[] =
     "[参数设置]\r\n"
     "CS路径=D:\\Games\\CS\\hl.exe\r\n"
@@ -53,6 +54,7 @@ TEST(SettingsFile, FirstSaveWritesTheSectionAndEveryKeyInOrder) {
   SaveLaunchSettings(file, Sample());
   const std::string bytes = test::ReadFileBytes(file);
   EXPECT_EQ(bytes, kSampleFile);
+  EXPECT_EQ(test::OptionIni(Sample()), kSampleFile);
   // The section name is stored in code page 936, not as UTF-8.
   EXPECT_EQ(bytes.substr(0, 10), "[\xB2\xCE\xCA\xFD\xC9\xE8\xD6\xC3]");
   EXPECT_TRUE(LoadLaunchSettings(file) == Sample());
@@ -62,33 +64,22 @@ TEST(SettingsFile, LaterSavesReplaceValuesInPlace) {
   test::ScratchDir dir;
   const std::string file = dir.File("option.ini");
   SaveLaunchSettings(file, Sample());
-  LaunchSettings changed;
-  changed.gamePath = "";  // an empty path still writes its key
-  changed.resolutionIndex = -1;
-  changed.refreshRateIndex = 12;
-  changed.colorDepthIndex = 0;
-  changed.noForceMouseParms = true;
-  changed.noForceMouseSpeed = true;
+  // An empty path still writes its key.
+  const LaunchSettings changed = {.gamePath = "", .resolutionIndex = -1, .refreshRateIndex = 12, .colorDepthIndex = 0,
+                                  .noForceMouseParms = true, .noForceMouseSpeed = true};
   SaveLaunchSettings(file, changed);
-  EXPECT_EQ(test::ReadFileBytes(file),
-            "[参数设置]\r\nCS路径=\r\n分辨率=-1\r\n刷新率=12\r\n颜色质量=0\r\n"
-            "-noforcemaccel=假\r\n-noforcemparms=真\r\n-noforcemspd=真\r\n");
+  EXPECT_EQ(test::ReadFileBytes(file), test::OptionIni(changed));
   EXPECT_TRUE(LoadLaunchSettings(file) == changed);
 }
 
 TEST(SettingsFile, SaveKeepsKeysAndSectionsItDoesNotKnow) {
   test::ScratchDir dir;
   const std::string file = dir.File("option.ini");
-  test::WriteFileBytes(file,
-                       "[其他]\r\nfoo=bar\r\n"
-                       "[参数设置]\r\n手写=1\r\n分辨率=2\r\n"
-                       "[尾部]\r\nx=y\r\n");
+  // A key of the player's own before an old path: the path is replaced where it stands, the other keys follow.
+  test::WriteFileBytes(file, "[其他]\r\nfoo=bar\r\n[参数设置]\r\n手写=1\r\nCS路径=旧\r\n[尾部]\r\nx=y\r\n");
   SaveLaunchSettings(file, Sample());
   EXPECT_EQ(test::ReadFileBytes(file),
-            "[其他]\r\nfoo=bar\r\n"
-            "[参数设置]\r\n手写=1\r\n分辨率=5\r\nCS路径=D:\\Games\\CS\\hl.exe\r\n刷新率=3\r\n颜色质量=1\r\n"
-            "-noforcemaccel=真\r\n-noforcemparms=假\r\n-noforcemspd=假\r\n"
-            "[尾部]\r\nx=y\r\n");
+            "[其他]\r\nfoo=bar\r\n[参数设置]\r\n手写=1\r\n" + test::SettingLines(Sample()) + "[尾部]\r\nx=y\r\n");
   EXPECT_EQ(ReadSetting(file, "手写"), "1");
 }
 

@@ -278,4 +278,15 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
+std::string SettingLines(const LaunchSettings& s) {
+  const auto line = [](const char* key, const std::string& value) { return key + ("=" + value) + "\r\n"; };
+  const auto flag = [](bool on) { return std::string(on ? "真" : "假"); };
+  return line("CS路径", s.gamePath) + line("分辨率", std::to_string(s.resolutionIndex)) +
+         line("刷新率", std::to_string(s.refreshRateIndex)) + line("颜色质量", std::to_string(s.colorDepthIndex)) +
+         line("-noforcemaccel", flag(s.noForceMouseAccel)) + line("-noforcemparms", flag(s.noForceMouseParms)) +
+         line("-noforcemspd", flag(s.noForceMouseSpeed));
+}
+
+std::string OptionIni(const LaunchSettings& s) { return "[参数设置]\r\n" + SettingLines(s); }
+
 }  // namespace test

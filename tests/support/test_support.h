@@ -1,6 +1,6 @@
 // Shared helpers for the launcher's tests: waiting for a condition with a timeout while handling
 // messages, answering message boxes and dialogs from outside them, finding windows and reading their
-// texts, and scratch folders.
+// texts, scratch folders, and option.ini as a save writes it.
 #pragma once
 
 #include <windows.h>
@@ -11,6 +11,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "core/settings_file.h"
 
 namespace test {
 
@@ -120,5 +122,13 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 // The lines of a text, each without its line end (LF or CR LF); an unfinished last line is left out.
 std::vector<std::string> Lines(const std::string& text);
+
+// option.ini as a first save of `settings` leaves it: the section's header, then a key=value line for
+// each setting in the order of a save, CR LF after each line. SettingLines is those lines alone. Keys
+// and stored forms are written out here apart from the program's table, so that a wrong one there
+// fails the tests; SettingsFile.FirstSaveWritesTheSectionAndEveryKeyInOrder holds this to the file's
+// literal form.
+std::string OptionIni(const LaunchSettings& settings);
+std::string SettingLines(const LaunchSettings& settings);
 
 }  // namespace test
