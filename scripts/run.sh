@@ -20,7 +20,7 @@ scripts/setup.sh
 scripts/build.sh launcher window_tool
 scripts/wine-prefix.sh
 . scripts/env.sh
-. scripts/throwaway-prefix.sh
+. scripts/session.sh
 title="Vantor 多功能启动器"
 
 [ -n "${DISPLAY:-}" ] || screenshot=1

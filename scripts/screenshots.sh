@@ -11,7 +11,7 @@ scripts/setup.sh --screenshots
 scripts/build.sh launcher window_tool
 scripts/wine-prefix.sh
 . scripts/env.sh
-. scripts/throwaway-prefix.sh
+. scripts/session.sh
 
 main_title="Vantor 多功能启动器"
 search_title="搜索CS文件所在位置"

@@ -11,7 +11,7 @@
 # SimSun of a Chinese Windows. The substitutes map the names; the replacements make "SimSun" itself a
 # name of that face, for when Wine rewrites its own "MS Shell Dlg" substitute to "SimSun" (it does so
 # when a program starts under another code page or DPI than the last one). Throwaway copies of the prefix
-# (scripts/throwaway-prefix.sh: the DPI and log-off tests, run.sh --dpi, the screenshots) inherit it.
+# (scripts/session.sh: the DPI and log-off tests, run.sh --dpi, the screenshots) inherit it.
 set -euo pipefail
 . "$(dirname "$0")/env.sh"
 

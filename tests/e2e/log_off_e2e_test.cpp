@@ -1,5 +1,5 @@
 // The log-off offered after the mouse switch, for real. Under Wine a log-off reaches every program of
-// the prefix, so it runs only when scripts/logoff-test.sh starts it in a throwaway copy of the test
+// the prefix, so it runs only when tests/log_off/log_off_test.sh starts it in a throwaway copy of the test
 // prefix, beside another program of the session, and judges the outcome from outside; anywhere else it
 // is skipped. It leaves marks in the file named by LAUNCHER_LOGOFF_MARKS: the switch's direction as its
 // caption shows it ("restore" or "switch off"), "clicked" once it is pressed, then "launcher ended" or

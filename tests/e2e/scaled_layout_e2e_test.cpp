@@ -1,8 +1,9 @@
 // Both windows of the real launcher, driven from outside, at the DPI of the prefix it runs in: the frame
 // centred at the layout's size scaled, each control as the layout puts it at that DPI (layout_check.h).
-// The e2e group runs at 96 DPI; scripts/dpi-test.sh runs this again in throwaway prefix copies set
-// up before anything starts: LogPixels 96 (100 %), 120 (125 %, Windows 7's usual laptop setting),
-// 144 (150 %, Windows 10 and 11's), and 144 with CaptionHeight -330 (Windows 10's taller caption).
+// The e2e group runs at 96 DPI. Its name ends in AtTheSystemDpi, so the dpi_scaling test
+// (tests/dpi_scaling/) runs it again in throwaway prefix copies set up before anything starts: LogPixels
+// 96 (100 %), 120 (125 %, Windows 7's usual laptop setting), 144 (150 %, Windows 10 and 11's), and 144
+// with CaptionHeight -330 (Windows 10's taller caption).
 #include <windows.h>
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // window moved to a monitor of another scaling: WM_GETDPISCALEDSIZE, WM_DPICHANGED_BEFOREPARENT to every
 // descendant, WM_DPICHANGED with the frame it suggests, WM_DPICHANGED_AFTERPARENT to every descendant.
 // Wine has one DPI for every monitor and never sends them, so the test sends them itself, in that order;
-// the start-up layout at each DPI is checked by the DPI test (scripts/dpi-test.sh) and here as well.
+// the start-up layout at each DPI is checked by the DPI test (tests/dpi_scaling/) and here as well.
 #include <windows.h>
 
 #include <gtest/gtest.h>

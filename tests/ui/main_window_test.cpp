@@ -90,10 +90,11 @@ TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {
 }
 
 // The caption's and the taskbar's icons: the layout's 128-px picture averaged down to the system's sizes
-// at the DPI in force (scripts/dpi-test.sh runs this at 96, 120 and 144 DPI too). Each pixel lies within
-// a few levels of the exe's own image of that size, drawn from the same shapes; a plain stretch of the
-// 128-px picture misses it by up to 200 levels at the strokes' edges, and a flat square by more.
-TEST_F(MainWindowLayout, IconsAreThePictureAveragedToTheSystemSizes) {
+// at the DPI in force: its name ends in AtTheSystemDpi, so the dpi_scaling test (tests/dpi_scaling/) runs
+// it at 96, 120 and 144 DPI too. Each pixel lies within a few levels of the exe's own image of that size,
+// drawn from the same shapes; a plain stretch of the 128-px picture misses it by up to 200 levels at the
+// strokes' edges, and a flat square by more.
+TEST_F(MainWindowLayout, IconsAreThePictureAveragedToTheSizesAtTheSystemDpi) {
   const struct {
     WPARAM which;
     int width, height;

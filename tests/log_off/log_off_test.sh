@@ -10,14 +10,14 @@
 # Windows would end every process), so the second case is judged by the agreeing program and the
 # launcher, not by every process of the prefix. Needs a build and scripts/wine-prefix.sh first.
 set -euo pipefail
-. "$(dirname "$0")/env.sh"
-. "$(dirname "$0")/throwaway-prefix.sh"
+. "$(dirname "$0")/../../scripts/env.sh"
+. "$ROOT/scripts/session.sh"
 # Every Wine process of the copy runs under the one virtual display: a server started without one
 # would leave the launcher's windows unseen.
 virtual_display
 
 fail() {
-  echo "logoff-test: FAILED: $*"
+  echo "log_off: FAILED: $*"
   cat "$throwaway_copy/driver.log" "$marks" "$record" 2>/dev/null
   exit 1
 }
@@ -75,5 +75,5 @@ if grep -qx restore "$marks"; then x=$defaultX y=$windows7Y; else x=$linearX y=$
 sed -e ':a' -e '/\\$/N; s/\\\n *//; ta' "$throwaway_copy/prefix/user.reg" >"$throwaway_copy/user.unfolded"
 grep -qx "\"SmoothMouseXCurve\"=hex:$x" "$throwaway_copy/user.unfolded" || fail "curve X was not stored"
 grep -qx "\"SmoothMouseYCurve\"=hex:$y" "$throwaway_copy/user.unfolded" || fail "curve Y was not stored"
-echo "logoff-test: passed (a program that refused was asked and runs on; in a plain session the launcher" \
+echo "log_off: passed (a program that refused was asked and runs on; in a plain session the launcher" \
   "and an agreeing program were ended, the curves are stored)"
