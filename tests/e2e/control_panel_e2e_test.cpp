@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "base/handles.h"
 #include "launcher_process.h"
+#include "scratch_registry.h"
 #include "ui/layouts/main_window.h"
 
 namespace {
@@ -28,20 +28,15 @@ class FakeRundll32 {
  public:
   FakeRundll32() : real_(SystemDirectory() + "\\rundll32.exe"), kept_(real_ + ".launcher-test") {
     if (test::FileExists(kept_)) MoveFileExA(kept_.c_str(), real_.c_str(), MOVEFILE_REPLACE_EXISTING);
-    RegCreateKeyExA(HKEY_CURRENT_USER, kOverrides, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, overrides_.put(),
-                    nullptr);
-    const char kNativeFirst[] = "native,builtin";
-    if (!overrides_ || RegSetValueExA(overrides_.get(), "rundll32.exe", 0, REG_SZ,
-                                      reinterpret_cast<const BYTE*>(kNativeFirst),
-                                      sizeof kNativeFirst) != ERROR_SUCCESS) {
-      return;
-    }
+    overridden_ = test::WriteValue(HKEY_CURRENT_USER, kOverrides, "rundll32.exe",
+                                   {REG_SZ, std::string("native,builtin", sizeof "native,builtin")});
+    if (!overridden_) return;
     const std::string fake = test::BesideThisProgram("fake_rundll32.exe");
     installed_ = MoveFileExA(real_.c_str(), kept_.c_str(), MOVEFILE_REPLACE_EXISTING) &&
                  CopyFileA(fake.c_str(), real_.c_str(), FALSE);
   }
   ~FakeRundll32() {
-    if (overrides_) RegDeleteValueA(overrides_.get(), "rundll32.exe");
+    if (overridden_) test::WriteValue(HKEY_CURRENT_USER, kOverrides, "rundll32.exe", {});
     if (!test::FileExists(kept_)) return;  // the real one was never moved aside
     DeleteFileA(real_.c_str());
     MoveFileExA(kept_.c_str(), real_.c_str(), MOVEFILE_REPLACE_EXISTING);
@@ -53,7 +48,7 @@ class FakeRundll32 {
  private:
   static constexpr const char* kOverrides = "Software\\Wine\\DllOverrides";
   std::string real_, kept_;
-  UniqueRegKey overrides_;
+  bool overridden_ = false;
   bool installed_ = false;
 };
 

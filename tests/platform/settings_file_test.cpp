@@ -11,7 +11,7 @@
 
 namespace {
 
-// The file after a first save of Sample() into an empty folder, line for line: written out in full here
+// The file after a first save of kSample into an empty folder, line for line: written out in full here
 // alone, as the form that test::OptionIni builds for every other case.
 const char kSampleFile[] =
     "[参数设置]\r\n"
@@ -23,24 +23,13 @@ const char kSampleFile[] =
     "-noforcemparms=假\r\n"
     "-noforcemspd=假\r\n";
 
-LaunchSettings Sample() {
-  LaunchSettings s;
-  s.gamePath = "D:\\Games\\CS\\hl.exe";
-  s.resolutionIndex = 5;
-  s.refreshRateIndex = 3;
-  s.colorDepthIndex = 1;
-  s.noForceMouseAccel = true;
-  return s;
-}
+const LaunchSettings kSample = {.gamePath = "D:\\Games\\CS\\hl.exe", .resolutionIndex = 5, .refreshRateIndex = 3,
+                                .colorDepthIndex = 1, .noForceMouseAccel = true};
 
+// What every key missing gives, each value written out.
 void ExpectDefaults(const LaunchSettings& s) {
-  EXPECT_EQ(s.gamePath, "");
-  EXPECT_EQ(s.resolutionIndex, 0);
-  EXPECT_EQ(s.refreshRateIndex, 0);
-  EXPECT_EQ(s.colorDepthIndex, 0);
-  EXPECT_FALSE(s.noForceMouseAccel);
-  EXPECT_FALSE(s.noForceMouseParms);
-  EXPECT_FALSE(s.noForceMouseSpeed);
+  EXPECT_TRUE(s == (LaunchSettings{.gamePath = "", .resolutionIndex = 0, .refreshRateIndex = 0, .colorDepthIndex = 0,
+                                   .noForceMouseAccel = false, .noForceMouseParms = false, .noForceMouseSpeed = false}));
 }
 
 // A file holding only the section with these lines.
@@ -51,19 +40,19 @@ std::string Section(const std::string& lines) { return "[参数设置]\r\n" + li
 TEST(SettingsFile, FirstSaveWritesTheSectionAndEveryKeyInOrder) {
   test::ScratchDir dir;
   const std::string file = dir.File("option.ini");
-  SaveLaunchSettings(file, Sample());
+  SaveLaunchSettings(file, kSample);
   const std::string bytes = test::ReadFileBytes(file);
   EXPECT_EQ(bytes, kSampleFile);
-  EXPECT_EQ(test::OptionIni(Sample()), kSampleFile);
+  EXPECT_EQ(test::OptionIni(kSample), kSampleFile);
   // The section name is stored in code page 936, not as UTF-8.
   EXPECT_EQ(bytes.substr(0, 10), "[\xB2\xCE\xCA\xFD\xC9\xE8\xD6\xC3]");
-  EXPECT_TRUE(LoadLaunchSettings(file) == Sample());
+  EXPECT_TRUE(LoadLaunchSettings(file) == kSample);
 }
 
 TEST(SettingsFile, LaterSavesReplaceValuesInPlace) {
   test::ScratchDir dir;
   const std::string file = dir.File("option.ini");
-  SaveLaunchSettings(file, Sample());
+  SaveLaunchSettings(file, kSample);
   // An empty path still writes its key.
   const LaunchSettings changed = {.gamePath = "", .resolutionIndex = -1, .refreshRateIndex = 12, .colorDepthIndex = 0,
                                   .noForceMouseParms = true, .noForceMouseSpeed = true};
@@ -77,9 +66,9 @@ TEST(SettingsFile, SaveKeepsKeysAndSectionsItDoesNotKnow) {
   const std::string file = dir.File("option.ini");
   // A key of the player's own before an old path: the path is replaced where it stands, the other keys follow.
   test::WriteFileBytes(file, "[其他]\r\nfoo=bar\r\n[参数设置]\r\n手写=1\r\nCS路径=旧\r\n[尾部]\r\nx=y\r\n");
-  SaveLaunchSettings(file, Sample());
+  SaveLaunchSettings(file, kSample);
   EXPECT_EQ(test::ReadFileBytes(file),
-            "[其他]\r\nfoo=bar\r\n[参数设置]\r\n手写=1\r\n" + test::SettingLines(Sample()) + "[尾部]\r\nx=y\r\n");
+            "[其他]\r\nfoo=bar\r\n[参数设置]\r\n手写=1\r\n" + test::SettingLines(kSample) + "[尾部]\r\nx=y\r\n");
   EXPECT_EQ(ReadSetting(file, "手写"), "1");
 }
 
@@ -100,8 +89,8 @@ TEST(SettingsFile, MissingEmptyOrGarbledFileGivesDefaults) {
   test::WriteFileBytes(garbled, garbage);
   ExpectDefaults(LoadLaunchSettings(garbled));
   // A save into such a file still stores what a later start reads back.
-  SaveLaunchSettings(garbled, Sample());
-  EXPECT_TRUE(LoadLaunchSettings(garbled) == Sample());
+  SaveLaunchSettings(garbled, kSample);
+  EXPECT_TRUE(LoadLaunchSettings(garbled) == kSample);
 }
 
 TEST(SettingsFile, StoredTextsReadByTheirRules) {
@@ -144,17 +133,17 @@ TEST(SettingsFile, RepeatedSectionAndKeysInOtherCaseLoseNothing) {
   const std::string repeated = dir.File("repeated.ini");
   test::WriteFileBytes(repeated, Section("分辨率=3\r\n") + Section("刷新率=4\r\n分辨率=9\r\n"));
   EXPECT_EQ(LoadLaunchSettings(repeated).resolutionIndex, 3);  // the first section counts
-  SaveLaunchSettings(repeated, Sample());
+  SaveLaunchSettings(repeated, kSample);
   const std::string bytes = test::ReadFileBytes(repeated);
   EXPECT_NE(bytes.find("\r\n[参数设置]\r\n刷新率=4\r\n分辨率=9\r\n"), std::string::npos) << bytes;
-  EXPECT_TRUE(LoadLaunchSettings(repeated) == Sample());
+  EXPECT_TRUE(LoadLaunchSettings(repeated) == kSample);
 
   // The system matches key names without regard to case: such a key is read, and replaced in place
   // rather than doubled.
   const std::string cased = dir.File("cased.ini");
   test::WriteFileBytes(cased, Section("-NoForceMAccel=真\r\n"));
   EXPECT_TRUE(LoadLaunchSettings(cased).noForceMouseAccel);
-  LaunchSettings off = Sample();
+  LaunchSettings off = kSample;
   off.noForceMouseAccel = false;
   SaveLaunchSettings(cased, off);
   const std::string casedBytes = test::ReadFileBytes(cased);
@@ -167,7 +156,7 @@ TEST(SettingsFile, FailedWritesAndUnreadableFilesAreQuiet) {
   test::ScratchDir dir;
   // A folder that does not exist: nothing is written, nothing is created, nothing breaks.
   const std::string nowhere = dir.File("none\\option.ini");
-  SaveLaunchSettings(nowhere, Sample());
+  SaveLaunchSettings(nowhere, kSample);
   EXPECT_FALSE(test::FileExists(dir.File("none")));
   ExpectDefaults(LoadLaunchSettings(nowhere));
 
@@ -179,7 +168,7 @@ TEST(SettingsFile, FailedWritesAndUnreadableFilesAreQuiet) {
                             FILE_ATTRIBUTE_NORMAL, nullptr);
   ASSERT_NE(lock, INVALID_HANDLE_VALUE);
   ExpectDefaults(LoadLaunchSettings(locked));
-  SaveLaunchSettings(locked, Sample());
+  SaveLaunchSettings(locked, kSample);
   CloseHandle(lock);
   EXPECT_EQ(test::ReadFileBytes(locked), before);
 }
@@ -197,9 +186,9 @@ TEST(SettingsFile, PlainFormsUseOptionIniBesideTheExecutable) {
   const bool existed = test::FileExists(expected);
   const std::string saved = existed ? test::ReadFileBytes(expected) : std::string();
   DeleteFileA(expected.c_str());
-  SaveLaunchSettings(Sample());
+  SaveLaunchSettings(kSample);
   EXPECT_EQ(test::ReadFileBytes(expected), kSampleFile);
-  EXPECT_TRUE(LoadLaunchSettings() == Sample());
+  EXPECT_TRUE(LoadLaunchSettings() == kSample);
   EXPECT_FALSE(test::FileExists(elsewhere.File("option.ini")));
   DeleteFileA(expected.c_str());
   if (existed) test::WriteFileBytes(expected, saved);
@@ -210,7 +199,7 @@ TEST(SettingsFile, LineBreaksInAPathCannotAddLinesToTheFile) {
   // The search box is multi-line and the player may type into it, so a found path can carry breaks.
   test::ScratchDir dir;
   const std::string file = dir.File("option.ini");
-  LaunchSettings s = Sample();
+  LaunchSettings s = kSample;
   s.gamePath = "D:\\Games\\CS\\hl.exe\r\n分辨率=9\r\n[其他]";
   SaveLaunchSettings(file, s);
   EXPECT_EQ(test::ReadFileBytes(file), kSampleFile);

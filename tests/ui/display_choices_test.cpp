@@ -115,7 +115,5 @@ TEST(EmptyResolutionList, NoStoredIndexSelectsAnything) {
     EXPECT_EQ(ui::CurrentSelection(kEmptyListWindow, "组合框1"), -1) << index;
     EXPECT_EQ(ui::ItemText(kEmptyListWindow, "组合框1", 0), "");
   }
-  ui::Destroy(kEmptyListWindow);
-  EXPECT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(kEmptyListWindow); }));
-  test::PumpMessages();
+  EXPECT_TRUE(uitest::CloseAndWait(kEmptyListWindow));
 }

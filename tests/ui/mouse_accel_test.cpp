@@ -25,6 +25,16 @@ using test::kMouseCurveX;
 using test::kMouseCurveY;
 using test::kMouseKey;
 
+// What 标签5 and 按钮4 show in each state.
+struct Shown {
+  const char* label;
+  Color color;
+  const char* button;
+};
+constexpr Shown kOff = {"鼠标加速:已关", 0xFF00u, "恢复鼠标加速度"};
+constexpr Shown kOn = {"鼠标加速:未关", 0xFFFFu, "关闭鼠标加速度"};
+constexpr Shown kUnknown = {"鼠标加速:未知", 0xFFu, "恢复鼠标加速度"};
+
 class MouseAccelSwitch : public uitest::RealMainWindowTest {
  protected:
   void SetUp() override {
@@ -39,9 +49,11 @@ class MouseAccelSwitch : public uitest::RealMainWindowTest {
   std::string StoredX() const { return user_.Get(kMouseKey, kMouseCurveX).bytes; }
   std::string StoredY() const { return user_.Get(kMouseKey, kMouseCurveY).bytes; }
 
-  std::string Label() const { return ui::Caption(MainWindow, "标签5"); }
-  Color LabelColor() const { return ui::TextColor(MainWindow, "标签5"); }
-  std::string Button() const { return ui::Caption(MainWindow, "按钮4"); }
+  static void ExpectShown(const Shown& state) {
+    EXPECT_EQ(ui::Caption(MainWindow, "标签5"), state.label);
+    EXPECT_EQ(ui::TextColor(MainWindow, "标签5"), state.color);
+    EXPECT_EQ(ui::Caption(MainWindow, "按钮4"), state.button);
+  }
 
   // Clicks the switch with the two answers queued; returns the boxes it showed.
   std::vector<test::SeenBox> Click(std::vector<int> answers) {
@@ -58,31 +70,23 @@ class MouseAccelSwitch : public uitest::RealMainWindowTest {
 
 TEST_F(MouseAccelSwitch, ShowsEachStateFromTheRegistry) {
   RefreshMouseAccelState();  // nothing stored
-  EXPECT_EQ(Label(), "鼠标加速:未知");
-  EXPECT_EQ(LabelColor(), 0xFFu);
-  EXPECT_EQ(Button(), "恢复鼠标加速度");
+  ExpectShown(kUnknown);
 
   SetCurves(LinearCurveX, LinearCurveY);
   RefreshMouseAccelState();
-  EXPECT_EQ(Label(), "鼠标加速:已关");
-  EXPECT_EQ(LabelColor(), 0xFF00u);
-  EXPECT_EQ(Button(), "恢复鼠标加速度");
+  ExpectShown(kOff);
 
   // Either system's own defaults: a stock Windows 7 (8.1, 10, 11) account, and Windows XP's.
   for (const Curve* y : {&Windows7CurveY, &RestoreCurveY}) {
     SetCurves(RestoreCurveX, *y);
     RefreshMouseAccelState();
-    EXPECT_EQ(Label(), "鼠标加速:未关");
-    EXPECT_EQ(LabelColor(), 0xFFFFu);
-    EXPECT_EQ(Button(), "关闭鼠标加速度");
+    ExpectShown(kOn);
   }
 
   for (const Curve* y : {&RestoreCurveY, &Windows7CurveY}) {
     SetCurves(LinearCurveX, *y);  // a mixed pair
     RefreshMouseAccelState();
-    EXPECT_EQ(Label(), "鼠标加速:未知");
-    EXPECT_EQ(LabelColor(), 0xFFu);
-    EXPECT_EQ(Button(), "恢复鼠标加速度");
+    ExpectShown(kUnknown);
   }
 }
 
@@ -90,18 +94,17 @@ TEST_F(MouseAccelSwitch, RightBytesInTheWrongFormAreUnknown) {
   SetCurves(RestoreCurveX, RestoreCurveY);
   ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveY, REG_SZ, Bytes(RestoreCurveY)));
   RefreshMouseAccelState();
-  EXPECT_EQ(Label(), "鼠标加速:未知");
+  ExpectShown(kUnknown);
 
   SetCurves(LinearCurveX, LinearCurveY);
   ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_DWORD, Bytes(LinearCurveX).substr(8, 4)));
   RefreshMouseAccelState();
-  EXPECT_EQ(Label(), "鼠标加速:未知");
+  ExpectShown(kUnknown);
 
   SetCurves(LinearCurveX, LinearCurveY);
   ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_BINARY, Bytes(LinearCurveX) + std::string(8, '\0')));
   RefreshMouseAccelState();
-  EXPECT_EQ(Label(), "鼠标加速:未知");
-  EXPECT_EQ(LabelColor(), 0xFFu);
+  ExpectShown(kUnknown);
 }
 
 TEST_F(MouseAccelSwitch, NoToTheQuestionChangesNothing) {
@@ -113,8 +116,7 @@ TEST_F(MouseAccelSwitch, NoToTheQuestionChangesNothing) {
   EXPECT_EQ(boxes[0].text, "是否要关闭鼠标加速度?");
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
   EXPECT_EQ(StoredY(), Bytes(RestoreCurveY));
-  EXPECT_EQ(Label(), "鼠标加速:未关");
-  EXPECT_EQ(Button(), "关闭鼠标加速度");
+  ExpectShown(kOn);
 
   // From nothing stored: the question offers the restore, and No leaves the key uncreated.
   user_.Set(kMouseKey, kMouseCurveX, REG_SZ, "");
@@ -123,7 +125,7 @@ TEST_F(MouseAccelSwitch, NoToTheQuestionChangesNothing) {
   ASSERT_EQ(again.size(), 1u);
   EXPECT_EQ(again[0].text, "是否要恢复鼠标加速度?");
   EXPECT_EQ(user_.Get(kMouseKey, kMouseCurveX).type, static_cast<DWORD>(REG_SZ));
-  EXPECT_EQ(Label(), "鼠标加速:未知");
+  ExpectShown(kUnknown);
 }
 
 TEST_F(MouseAccelSwitch, RestoreFromNothingCreatesTheKeyAndShowsOn) {
@@ -137,9 +139,7 @@ TEST_F(MouseAccelSwitch, RestoreFromNothingCreatesTheKeyAndShowsOn) {
   EXPECT_EQ(user_.Get(kMouseKey, kMouseCurveX).type, static_cast<DWORD>(REG_BINARY));
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
   EXPECT_EQ(StoredY(), Bytes(Windows7CurveY));
-  EXPECT_EQ(Label(), "鼠标加速:未关");
-  EXPECT_EQ(LabelColor(), 0xFFFFu);
-  EXPECT_EQ(Button(), "关闭鼠标加速度");
+  ExpectShown(kOn);
 }
 
 // From a stock Windows 7+ account and back to it.
@@ -151,16 +151,14 @@ TEST_F(MouseAccelSwitch, SwitchOffThenRestore) {
   EXPECT_EQ(boxes[0].text, "是否要关闭鼠标加速度?");
   EXPECT_EQ(StoredX(), Bytes(LinearCurveX));
   EXPECT_EQ(StoredY(), Bytes(LinearCurveY));
-  EXPECT_EQ(Label(), "鼠标加速:已关");
-  EXPECT_EQ(LabelColor(), 0xFF00u);
-  EXPECT_EQ(Button(), "恢复鼠标加速度");
+  ExpectShown(kOff);
 
   boxes = Click({IDYES, IDNO});
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].text, "是否要恢复鼠标加速度?");
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
   EXPECT_EQ(StoredY(), Bytes(Windows7CurveY));
-  EXPECT_EQ(Label(), "鼠标加速:未关");
+  ExpectShown(kOn);
 }
 
 TEST_F(MouseAccelSwitch, TheLayoutCaptionMeansSwitchOff) {
@@ -182,9 +180,9 @@ TEST_F(MouseAccelSwitch, LabelIsDrawnInTheStateColour) {
     const char* caption;
     unsigned rgb;  // 0x00RRGGBB as the picture holds it
   };
-  const Case cases[] = {{nullptr, nullptr, "鼠标加速:未知", 0xFF0000},
-                        {&LinearCurveX, &LinearCurveY, "鼠标加速:已关", 0x00FF00},
-                        {&RestoreCurveX, &RestoreCurveY, "鼠标加速:未关", 0xFFFF00}};
+  const Case cases[] = {{nullptr, nullptr, kUnknown.label, 0xFF0000},
+                        {&LinearCurveX, &LinearCurveY, kOff.label, 0x00FF00},
+                        {&RestoreCurveX, &RestoreCurveY, kOn.label, 0xFFFF00}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.caption);
     if (c.x) SetCurves(*c.x, *c.y);

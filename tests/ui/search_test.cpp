@@ -30,12 +30,6 @@ constexpr const char* kPromptTitle = ui::kDefaultMessageTitle;
 std::string P(const std::string& below) { return Root().append(below); }
 std::string Prompt(const std::string& path) { return std::string(path).append(" 是否为该文件"); }
 
-Texts PromptTexts(const test::BoxAnswerer& boxes) {
-  Texts texts;
-  for (const auto& box : boxes.Seen()) texts.push_back(box.text);
-  return texts;
-}
-
 std::string SearchBox() { return ui::Content(SearchWindow, "编辑框1"); }
 std::string MainPath() { return ui::Content(MainWindow, "编辑框1"); }
 
@@ -58,11 +52,38 @@ Texts SmallTreeWalk() {
           P("a\\"),      P("b.txt"),  P("c"),        P("c\\."), P("c\\"),     Root(),           kNotFound};
 }
 
-using SearchTest = search_test::SearchWindowTest;
+// Every box of a test is answered, in order, with what the test queues in `boxes`.
+class SearchTest : public search_test::SearchWindowTest {
+ protected:
+  // Runs a walk to its end with these answers queued.
+  void Walk(const std::vector<int>& answers = {}) {
+    for (int answer : answers) boxes.Answer(answer);
+    OnStartSearchClicked();
+    WaitForWalkEnd();
+  }
+  // Starts a walk and, holding the answers back, waits until its prompt is open.
+  void StartUntilPrompt() {
+    boxes.SetHold(true);
+    OnStartSearchClicked();
+    ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  }
+  // Lets the held answers go, these queued first.
+  void Release(const std::vector<int>& answers) {
+    for (int answer : answers) boxes.Answer(answer);
+    boxes.SetHold(false);
+  }
+  Texts Prompts() const {
+    Texts texts;
+    for (const auto& box : boxes.Seen()) texts.push_back(box.text);
+    return texts;
+  }
+  void EndWithPromptOpen(void (*end)());
+
+  test::BoxAnswerer boxes;
+};
 
 TEST_F(SearchTest, ShowsEveryPathOfATreeInWalkOrderAndEndsWithNotFound) {
   search_test::MakeTree(kSmallTree);
-  test::BoxAnswerer boxes;
   OnStopSearchClicked();  // before any search: no effect on the next one
   OnStartSearchClicked();
   EXPECT_TRUE(ui::Disabled(SearchWindow, "驱动器框1"));
@@ -77,13 +98,9 @@ TEST_F(SearchTest, DeclinedCandidateIsPassedAndConfirmedOneGoesToMainWindow) {
   search_test::MakeTree({"g1\\hl.exe", "g2\\cstrike.exe", "g3\\hl.exe"});
   ui::SetContent(MainWindow, "编辑框1", "D:\\旧的\\hl.exe");
   const HWND window = test::TopLevel(SearchWindow.title);
-  test::BoxAnswerer boxes;
-  boxes.Answer(IDCANCEL);
-  boxes.Answer(IDOK);
-  OnStartSearchClicked();
-  WaitForWalkEnd();
+  Walk({IDCANCEL, IDOK});
 
-  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("g1\\hl.exe")), Prompt(P("g2\\cstrike.exe"))}));
+  EXPECT_EQ(Prompts(), (Texts{Prompt(P("g1\\hl.exe")), Prompt(P("g2\\cstrike.exe"))}));
   for (const auto& box : boxes.Seen()) {
     EXPECT_EQ(box.title, kPromptTitle);
     EXPECT_NE(box.threadId, GetCurrentThreadId());  // the worker's own box, not the window thread's
@@ -104,13 +121,10 @@ TEST_F(SearchTest, DeclinedCandidateIsPassedAndConfirmedOneGoesToMainWindow) {
 
 TEST_F(SearchTest, MarkersAreMatchedExactlyAndAPathWithBothIsAskedTwice) {
   search_test::MakeTree({"d\\hl.exe\\cstrike.exe", "e\\CSTRIKE.EXE", "e\\Hl.exe"});
-  test::BoxAnswerer boxes;
-  for (int i = 0; i < 8; ++i) boxes.Answer(IDCANCEL);
-  OnStartSearchClicked();
-  WaitForWalkEnd();
+  Walk(std::vector<int>(8, IDCANCEL));
   // A folder named after a marker is asked about itself, with every entry below it and with its own
   // text when its listing runs out; "." below it is only shown.
-  EXPECT_EQ(PromptTexts(boxes),
+  EXPECT_EQ(Prompts(),
             (Texts{Prompt(P("d\\hl.exe")), Prompt(P("d\\hl.exe\\cstrike.exe")), Prompt(P("d\\hl.exe\\cstrike.exe")),
                    Prompt(P("d\\hl.exe\\"))}));
   const Texts shown = Recorded();
@@ -126,12 +140,8 @@ TEST_F(SearchTest, EveryEntryOfEveryFolderIsSeen) {
   search_test::MakeTree({"游戏乗\\hl.exe", "n\\cstrike.exe"});
   search_test::ListingHook listings;
   listings.ReportAttributes("cstrike.exe", FILE_ATTRIBUTE_NORMAL);
-  test::BoxAnswerer boxes;
-  boxes.Answer(IDCANCEL);
-  boxes.Answer(IDCANCEL);
-  OnStartSearchClicked();
-  WaitForWalkEnd();
-  Texts prompts = PromptTexts(boxes);
+  Walk({IDCANCEL, IDCANCEL});
+  Texts prompts = Prompts();
   std::sort(prompts.begin(), prompts.end());
   Texts expected = {Prompt(P("游戏乗\\hl.exe")), Prompt(P("n\\cstrike.exe"))};
   std::sort(expected.begin(), expected.end());
@@ -141,50 +151,35 @@ TEST_F(SearchTest, EveryEntryOfEveryFolderIsSeen) {
 
 TEST_F(SearchTest, AFolderBeginningWithADotIsNotEnteredButSuchAFileIsTested) {
   search_test::MakeTree({".game\\hl.exe", "x\\.hl.exe"});
-  test::BoxAnswerer boxes;
-  boxes.Answer(IDCANCEL);
-  OnStartSearchClicked();
-  WaitForWalkEnd();
+  Walk({IDCANCEL});
   EXPECT_EQ(Recorded(), (Texts{P(".game"), P("x"), P("x\\."), P("x\\.hl.exe"), P("x\\"), Root(), kNotFound}));
-  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("x\\.hl.exe"))}));
+  EXPECT_EQ(Prompts(), (Texts{Prompt(P("x\\.hl.exe"))}));
 }
 
 TEST_F(SearchTest, TheGameFolderAsTheRootsOnlyEntryIsFound) {
   search_test::MakeTree({"cs\\hl.exe"});
-  test::BoxAnswerer boxes;
-  boxes.Answer(IDOK);
-  OnStartSearchClicked();
-  WaitForWalkEnd();
+  Walk({IDOK});
   EXPECT_EQ(Recorded(), (Texts{P("cs"), P("cs\\."), P("cs\\hl.exe")}));
-  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("cs\\hl.exe"))}));
+  EXPECT_EQ(Prompts(), (Texts{Prompt(P("cs\\hl.exe"))}));
   EXPECT_EQ(MainPath(), P("cs\\hl.exe"));
   EXPECT_FALSE(ui::Visible(SearchWindow));
 }
 
 TEST_F(SearchTest, GameFilesListedFirstInTheRootAreAskedAbout) {
   search_test::MakeTree({"cstrike.exe", "hl.exe"});
-  test::BoxAnswerer boxes;
-  boxes.Answer(IDCANCEL);
-  boxes.Answer(IDCANCEL);
-  OnStartSearchClicked();
-  WaitForWalkEnd();
-  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("cstrike.exe")), Prompt(P("hl.exe"))}));
+  Walk({IDCANCEL, IDCANCEL});
+  EXPECT_EQ(Prompts(), (Texts{Prompt(P("cstrike.exe")), Prompt(P("hl.exe"))}));
   EXPECT_EQ(Recorded(), (Texts{P("cstrike.exe"), P("hl.exe"), Root(), kNotFound}));
 }
 
 TEST_F(SearchTest, EachTestUsesWhatTheBoxHoldsWhenItIsReadBack) {
   search_test::MakeTree({"p\\cstrike.exe"});
-  test::BoxAnswerer boxes;
-  boxes.SetHold(true);
-  OnStartSearchClicked();
-  ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  ASSERT_NO_FATAL_FAILURE(StartUntilPrompt());
   // The player types over the path while the first prompt is open.
   ui::SetContent(SearchWindow, "编辑框1", "D:\\其他\\hl.exe");
-  boxes.Answer(IDCANCEL);
-  boxes.Answer(IDOK);
-  boxes.SetHold(false);
+  Release({IDCANCEL, IDOK});
   WaitForWalkEnd();
-  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("p\\cstrike.exe")), Prompt("D:\\其他\\hl.exe")}));
+  EXPECT_EQ(Prompts(), (Texts{Prompt(P("p\\cstrike.exe")), Prompt("D:\\其他\\hl.exe")}));
   EXPECT_EQ(MainPath(), "D:\\其他\\hl.exe");
 }
 
@@ -210,7 +205,6 @@ TEST_F(SearchTest, StopEndsTheWalkKeepingTheLastPathShown) {
 TEST_F(SearchTest, StopRightAfterSearchEndsEachWalkAtOnce) {
   // 停止 handled before the worker has begun: the walk ends at its first check, round after round.
   search_test::MakeTree({"a\\hl.exe"});
-  test::BoxAnswerer boxes;
   for (int round = 0; round < 9; ++round) boxes.Answer(IDCANCEL);
   for (int round = 0; round < 8; ++round) {
     OnStartSearchClicked();
@@ -220,8 +214,7 @@ TEST_F(SearchTest, StopRightAfterSearchEndsEachWalkAtOnce) {
     EXPECT_TRUE(ControlsEnabled());
   }
   EXPECT_EQ(boxes.SeenCount(), 0u);
-  OnStartSearchClicked();
-  WaitForWalkEnd();
+  Walk();
   EXPECT_EQ(Recorded(), (Texts{P("a"), P("a\\."), P("a\\hl.exe"), P("a\\"), Root(), kNotFound}));
   EXPECT_EQ(boxes.SeenCount(), 1u);
 }
@@ -229,16 +222,11 @@ TEST_F(SearchTest, StopRightAfterSearchEndsEachWalkAtOnce) {
 TEST_F(SearchTest, StopWhileThePromptIsOpenBringsNoFurtherPrompt) {
   // The path names both executables: declining the first prompt after 停止 ends the walk there.
   search_test::MakeTree({"d\\cstrike.exe.hl.exe"});
-  test::BoxAnswerer boxes;
-  boxes.SetHold(true);
-  OnStartSearchClicked();
-  ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  ASSERT_NO_FATAL_FAILURE(StartUntilPrompt());
   OnStopSearchClicked();
-  boxes.Answer(IDCANCEL);
-  boxes.Answer(IDCANCEL);
-  boxes.SetHold(false);
+  Release({IDCANCEL, IDCANCEL});
   WaitForWalkEnd();
-  EXPECT_EQ(PromptTexts(boxes), (Texts{Prompt(P("d\\cstrike.exe.hl.exe"))}));
+  EXPECT_EQ(Prompts(), (Texts{Prompt(P("d\\cstrike.exe.hl.exe"))}));
   EXPECT_EQ(SearchBox(), P("d\\cstrike.exe.hl.exe"));
   EXPECT_TRUE(ControlsEnabled());
 }
@@ -249,8 +237,7 @@ TEST_F(SearchTest, SearchClickedWhileTheWindowClosesStartsNoWalk) {
   search_test::MakeTree({"slow\\a.txt", "z\\hl.exe"});
   search_test::ListingHook listings;
   listings.Hold(P("slow\\*"));
-  test::BoxAnswerer boxes;  // would answer the fatal-error box, were one shown
-  boxes.Answer(IDOK);
+  boxes.Answer(IDOK);  // would answer the fatal-error box, were one shown
   OnStartSearchClicked();
   ASSERT_TRUE(test::WaitUntil([&] { return listings.Held(); }));
   OnStopSearchClicked();
@@ -274,13 +261,10 @@ TEST_F(SearchTest, SearchClickedWhileTheWindowClosesStartsNoWalk) {
 }
 
 // 退出 or Esc while the worker's prompt is open.
-void EndWithPromptOpen(void (*end)()) {
+void SearchTest::EndWithPromptOpen(void (*end)()) {
   search_test::MakeTree({"a\\hl.exe", "b\\c.txt"});
   ui::SetContent(MainWindow, "编辑框1", "D:\\旧的\\hl.exe");
-  test::BoxAnswerer boxes;
-  boxes.SetHold(true);
-  OnStartSearchClicked();
-  ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  ASSERT_NO_FATAL_FAILURE(StartUntilPrompt());
   const HANDLE worker = DuplicateWorker();
   ASSERT_NE(worker, nullptr);
   const size_t shownBefore = Recorded().size();
@@ -310,10 +294,7 @@ TEST_F(SearchTest, EscWithAPromptOpenEndsTheWalkAndClosesTheWindow) {
 
 TEST_F(SearchTest, ClosingMainWindowEndsARunningWalk) {
   search_test::MakeTree({"a\\hl.exe"});
-  test::BoxAnswerer boxes;
-  boxes.SetHold(true);
-  OnStartSearchClicked();
-  ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kPromptTitle) != nullptr; }));
+  ASSERT_NO_FATAL_FAILURE(StartUntilPrompt());
   ui::Destroy(MainWindow);
   ASSERT_TRUE(test::WaitUntil([] { return !ui::IsLoaded(MainWindow); }));
   EXPECT_FALSE(ui::IsLoaded(SearchWindow));
@@ -333,18 +314,14 @@ TEST_F(SearchTest, SearchPressedTwiceQuicklyRunsOneWalk) {
 TEST_F(SearchTest, SearchAfterStopWhileAPromptIsOpenEndsTheOldWalkFirst) {
   search_test::MakeTree({"a\\hl.exe"});
   ui::SetContent(MainWindow, "编辑框1", "D:\\旧的\\hl.exe");
-  test::BoxAnswerer boxes;
-  boxes.SetHold(true);
-  OnStartSearchClicked();
-  HWND first = nullptr;
-  ASSERT_TRUE(test::WaitUntil([&] { return (first = test::FindDialog(kPromptTitle)) != nullptr; }));
+  ASSERT_NO_FATAL_FAILURE(StartUntilPrompt());
+  const HWND first = test::FindDialog(kPromptTitle);
   OnStopSearchClicked();
   OnStartSearchClicked();
   EXPECT_FALSE(IsWindow(first));
   HWND second = nullptr;
   ASSERT_TRUE(test::WaitUntil([&] { return (second = test::FindDialog(kPromptTitle)) != nullptr; }));
-  boxes.Answer(IDCANCEL);
-  boxes.SetHold(false);
+  Release({IDCANCEL});
   WaitForWalkEnd();
   EXPECT_EQ(boxes.SeenCount(), 1u);
   EXPECT_EQ(Recorded(), (Texts{P("a"), P("a\\."), P("a\\hl.exe"),  // the first walk, up to its prompt
@@ -358,8 +335,7 @@ TEST_F(SearchTest, OpenReusesALoadedWindowAndExitMakesTheNextOneFresh) {
   const HWND window = test::TopLevel(SearchWindow.title);
   OnOpenSearchClicked();
   EXPECT_EQ(test::TopLevel(SearchWindow.title), window);
-  OnStartSearchClicked();
-  WaitForWalkEnd();
+  Walk();
   ASSERT_EQ(SearchBox(), kNotFound);
   OnOpenSearchClicked();  // shown: nothing is reset
   EXPECT_EQ(SearchBox(), kNotFound);
