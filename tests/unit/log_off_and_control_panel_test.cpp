@@ -24,17 +24,9 @@ struct Script {
   bool nt = true;
   bool privilege = true;
   bool request = true;
-  std::vector<std::string> ran;
+  std::vector<std::string> ran = {};
 };
 Script* current = nullptr;
-
-Script Steps(bool nt, bool privilege, bool request) {
-  Script script;
-  script.nt = nt;
-  script.privilege = privilege;
-  script.request = request;
-  return script;
-}
 
 const LogOffSteps kRecordingSteps = {
     [] { current->ran.push_back("platform"); return current->nt; },
@@ -52,23 +44,23 @@ bool RunLogOff(Script& script) {
 }  // namespace
 
 TEST(ForceLogOff, RequestsTheLogOffEvenWithoutTheShutdownPrivilege) {
-  Script granted = Steps(true, true, true);
+  Script granted{true, true, true};
   EXPECT_TRUE(RunLogOff(granted));
   EXPECT_EQ(granted.ran, (std::vector<std::string>{"platform", "privilege", "logoff"}));
 
-  Script refused = Steps(true, false, true);
+  Script refused{true, false, true};
   EXPECT_TRUE(RunLogOff(refused));
   EXPECT_EQ(refused.ran, (std::vector<std::string>{"platform", "privilege", "logoff"}));
 
-  Script notNt = Steps(false, true, true);
+  Script notNt{false, true, true};
   EXPECT_TRUE(RunLogOff(notNt));
   EXPECT_EQ(notNt.ran, (std::vector<std::string>{"platform", "logoff"}));
 }
 
 TEST(ForceLogOff, FalseOnlyWhenTheRequestFails) {
-  Script failed = Steps(true, true, false);
+  Script failed{true, true, false};
   EXPECT_FALSE(RunLogOff(failed));
-  Script bothFailed = Steps(true, false, false);
+  Script bothFailed{true, false, false};
   EXPECT_FALSE(RunLogOff(bothFailed));
   EXPECT_EQ(bothFailed.ran.back(), "logoff");
 }
