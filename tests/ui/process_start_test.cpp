@@ -57,7 +57,7 @@ TEST(ProcessStart, AddsToTheErrorModeMovesToItsOwnFolderAndEndsWithTheLastWindow
   EXPECT_EQ(modeSeen.load(), static_cast<UINT>(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX));
   char module[MAX_PATH * 4] = {};
   const DWORD n = GetModuleFileNameA(nullptr, module, sizeof module);
-  EXPECT_EQ(folderSeen, DirectoryOfModulePath(std::string(module, n)));
+  EXPECT_EQ(folderSeen, DirectoryOfModulePath(std::string(module, n), cp936::IsLeadByte));
   EXPECT_EQ(LauncherDirectory(), folderSeen);
 
   ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.path().c_str()));
