@@ -26,7 +26,14 @@ bool EndsWith(std::string_view text, char c) { return !text.empty() && FindLast(
 
 }  // namespace cp936
 
-std::string DirectoryOfModulePath(std::string_view modulePath) {
-  const std::size_t cut = cp936::FindLast(modulePath, '\\');
+std::string DirectoryOfModulePath(std::string_view modulePath, bool (*isLeadByte)(unsigned char)) {
+  std::size_t cut = std::string_view::npos;
+  cp936::ForEachCharacter(
+      modulePath,
+      [&](std::size_t at) {
+        if (modulePath[at] == '\\') cut = at;
+        return true;
+      },
+      isLeadByte);
   return std::string(modulePath.substr(0, cut == std::string_view::npos ? 0 : cut));
 }

@@ -11,18 +11,24 @@
 namespace cp936 {
 
 constexpr bool IsLeadByte(unsigned char byte) { return byte >= 0x81 && byte <= 0xFE; }
+// The same rule as a type, so that walking a text by it costs no call.
+struct LeadBytes {
+  constexpr bool operator()(unsigned char byte) const { return IsLeadByte(byte); }
+};
 
 // Length of the character that begins at `at`: 2 for a lead byte with a byte after it, else 1 (a lone
-// lead byte at the end takes nothing with it).
-constexpr std::size_t CharacterLength(std::string_view text, std::size_t at) {
-  return IsLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
+// lead byte at the end takes nothing with it). A text of another code page is walked by its own
+// lead bytes.
+template <class LeadByteRule = LeadBytes>
+constexpr std::size_t CharacterLength(std::string_view text, std::size_t at, LeadByteRule isLeadByte = {}) {
+  return isLeadByte(static_cast<unsigned char>(text[at])) && at + 1 < text.size() ? 2 : 1;
 }
 
 // Calls visit(position) with the position of each character's first byte, in order, until it
 // returns false.
-template <class Visit>
-constexpr void ForEachCharacter(std::string_view text, Visit visit) {
-  for (std::size_t at = 0; at < text.size(); at += CharacterLength(text, at)) {
+template <class Visit, class LeadByteRule = LeadBytes>
+constexpr void ForEachCharacter(std::string_view text, Visit visit, LeadByteRule isLeadByte = {}) {
+  for (std::size_t at = 0; at < text.size(); at += CharacterLength(text, at, isLeadByte)) {
     if (!visit(at)) return;
   }
 }
@@ -43,5 +49,7 @@ constexpr char UpperAscii(char letter) {
 }  // namespace cp936
 
 // The folder part of a module path, cut at its last backslash (the backslash excluded): "D:\Tools"
-// for "D:\Tools\launcher.exe", "C:" for "C:\launcher.exe".
-std::string DirectoryOfModulePath(std::string_view modulePath);
+// for "D:\Tools\launcher.exe", "C:" for "C:\launcher.exe". The path comes in the code page the process
+// runs in, which need not be 936 (a system may ignore the manifest's): `isLeadByte` is that code
+// page's rule.
+std::string DirectoryOfModulePath(std::string_view modulePath, bool (*isLeadByte)(unsigned char));

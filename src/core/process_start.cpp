@@ -40,10 +40,13 @@ void KeepDllSearchInTheSystemFolder() {
   SetDllDirectoryA("");
 }
 
+// The code page the process runs in: the manifest asks for 936, which Windows 10 and earlier do not give.
+bool IsLeadByteHere(unsigned char byte) { return IsDBCSLeadByteEx(CP_ACP, byte) != FALSE; }
+
 }  // namespace
 
 const std::string& LauncherDirectory() {
-  static const std::string directory = DirectoryOfModulePath(ModulePath());
+  static const std::string directory = DirectoryOfModulePath(ModulePath(), IsLeadByteHere);
   return directory;
 }
 

@@ -41,19 +41,24 @@ void RefreshMouseAccelState() {
   ui::SetCaption(MainWindow, main_window::kMouseAccelButton, display.buttonCaption);
 }
 
+// MainWindow may be closed while a question is open (a polite close from outside still reaches it): the
+// switch then does nothing more.
 void OnMouseAccelSwitchClicked() {
   const MouseAccelAction action = ActionForCaption(ui::Caption(MainWindow, main_window::kMouseAccelButton));
-  if (ui::ShowMessage(ConfirmQuestion(action), ui::kMsgYesNoQuestion, "请确认操作") != ui::kYes) return;
+  if (ui::ShowMessage(ConfirmQuestion(action), ui::kMsgYesNoQuestion, "请确认操作") != ui::kYes ||
+      !ui::IsLoaded(MainWindow)) {
+    return;
+  }
 
   // X before Y; a failed write shows up at the next refresh, which reads what the registry holds.
   const CurvePair curves = CurvesFor(action, IsWindows7OrLater());
   WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath, CurveBytes(curves.x));
   WriteRegistryBytes(HKEY_CURRENT_USER, kMouseCurveYPath, CurveBytes(curves.y));
 
-  if (ui::ShowMessage("该操作要重启或注销系统才有用,是否立即注销?", ui::kMsgYesNoQuestion, "是否立即注销系统") ==
-      ui::kYes) {
-    ForceLogOff();
-    return;
-  }
+  const bool logOff = ui::ShowMessage("该操作要重启或注销系统才有用,是否立即注销?", ui::kMsgYesNoQuestion,
+                                      "是否立即注销系统") == ui::kYes;
+  if (!ui::IsLoaded(MainWindow)) return;
+  // Shown before the request: another program may refuse the log-off, and the launcher then runs on.
   RefreshMouseAccelState();
+  if (logOff) ForceLogOff();
 }

@@ -30,20 +30,14 @@ Stored Binary(const Curve& curve) { return {REG_BINARY, Bytes(curve)}; }
 // Tells Wine to report Windows XP to kXpExe, and keeps the prefix's two curves; both undone at the end.
 class XpPrefix {
  public:
-  XpPrefix() : x_(Read(test::kMouseKey, test::kMouseCurveX)), y_(Read(test::kMouseKey, test::kMouseCurveY)) {
-    set_ = Write(kXpAppDefaults, "Version", {REG_SZ, std::string("winxp", 6)});
-  }
-  ~XpPrefix() {
-    RegDeleteTreeA(HKEY_CURRENT_USER, kXpAppDefaults);
-    Write(test::kMouseKey, test::kMouseCurveX, x_);
-    Write(test::kMouseKey, test::kMouseCurveY, y_);
-  }
+  XpPrefix() { set_ = Write(kXpAppDefaults, "Version", {REG_SZ, std::string("winxp", 6)}); }
+  ~XpPrefix() { RegDeleteTreeA(HKEY_CURRENT_USER, kXpAppDefaults); }
   XpPrefix(const XpPrefix&) = delete;
   XpPrefix& operator=(const XpPrefix&) = delete;
   bool set() const { return set_; }
 
  private:
-  Stored x_, y_;
+  test::KeptMouseCurves curves_;
   bool set_ = false;
 };
 

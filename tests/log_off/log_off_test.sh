@@ -3,7 +3,7 @@
 # program of a prefix). The launcher is asked to switch the mouse curves and to log off at once, while
 # another program of the session runs (tests/fakes/fake_editor.cpp):
 #   1. a program with unsaved work, whose window refuses to end the session: it must be asked, and it
-#      must still run once the log-off is over;
+#      must still run once the log-off is over, and so must the launcher, showing the curves it wrote;
 #   2. a program that agrees: the log-off must end it and the launcher, and the copy's registry must
 #      hold the curves of the switch's direction.
 # Under Wine a log-off that asks the programs ends only those with windows (Wine has no session to end;
@@ -41,7 +41,10 @@ session() {
   wine "$BUILD/tests/fake_editor.exe" "$1" "Z:${record//\//\\}" >/dev/null 2>&1 &
   editor=$!
   wait_for "$record" ready || fail "the other program did not start"
-  LAUNCHER_THROWAWAY_PREFIX=1 LAUNCHER_EXE=$BUILD/launcher.exe LAUNCHER_LOGOFF_MARKS="Z:${marks//\//\\}" \
+  refuser=""  # the driver watches a refusing program's record
+  if [ "$1" = refuse ]; then refuser="Z:${record//\//\\}"; fi
+  LAUNCHER_LOGOFF_REFUSER=$refuser LAUNCHER_THROWAWAY_PREFIX=1 LAUNCHER_EXE=$BUILD/launcher.exe \
+    LAUNCHER_LOGOFF_MARKS="Z:${marks//\//\\}" \
     timeout 600 wine "$BUILD/tests/e2e_tests.exe" --gtest_filter='LogOffInThrowawayPrefix.*' \
     >"$throwaway_copy/driver.log" 2>&1 &
   driver=$!
@@ -54,6 +57,8 @@ wait_for "$record" asked || fail "the program with unsaved work was not asked"
 wait_for "$record" cancelled || fail "the log-off was not cancelled"
 running "$editor" || fail "the program with unsaved work was ended"
 grep -qx ended "$record" && fail "the program with unsaved work was told the session ends"
+wait "$driver" || true
+grep -qx "new state shown" "$marks" || fail "after the refused log-off the launcher did not show the curves it wrote"
 
 session agree
 wait "$driver" || true
@@ -75,5 +80,6 @@ if grep -qx restore "$marks"; then x=$defaultX y=$windows7Y; else x=$linearX y=$
 sed -e ':a' -e '/\\$/N; s/\\\n *//; ta' "$throwaway_copy/prefix/user.reg" >"$throwaway_copy/user.unfolded"
 grep -qx "\"SmoothMouseXCurve\"=hex:$x" "$throwaway_copy/user.unfolded" || fail "curve X was not stored"
 grep -qx "\"SmoothMouseYCurve\"=hex:$y" "$throwaway_copy/user.unfolded" || fail "curve Y was not stored"
-echo "log_off: passed (a program that refused was asked and runs on; in a plain session the launcher" \
+echo "log_off: passed (a program that refused was asked and runs on, and the launcher shows the curves it" \
+  "wrote; in a plain session the launcher" \
   "and an agreeing program were ended, the curves are stored)"

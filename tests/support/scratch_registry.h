@@ -39,6 +39,23 @@ inline bool WriteValue(HKEY root, const char* keyPath, const char* name, const R
                          static_cast<DWORD>(value.bytes.size())) == ERROR_SUCCESS;
 }
 
+// Keeps the current user's two mouse curves and puts them back when it goes: a test of the real
+// launcher, which writes the prefix's own.
+class KeptMouseCurves {
+ public:
+  KeptMouseCurves() = default;
+  ~KeptMouseCurves() {
+    WriteValue(HKEY_CURRENT_USER, kMouseKey, kMouseCurveX, x_);
+    WriteValue(HKEY_CURRENT_USER, kMouseKey, kMouseCurveY, y_);
+  }
+  KeptMouseCurves(const KeptMouseCurves&) = delete;
+  KeptMouseCurves& operator=(const KeptMouseCurves&) = delete;
+
+ private:
+  RegistryValue x_ = ReadValue(HKEY_CURRENT_USER, kMouseKey, kMouseCurveX);
+  RegistryValue y_ = ReadValue(HKEY_CURRENT_USER, kMouseKey, kMouseCurveY);
+};
+
 class ScratchUserKey {
  public:
   ScratchUserKey() {

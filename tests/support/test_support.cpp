@@ -230,7 +230,10 @@ void RemoveTree(const std::string& folder, bool keepFolder) {
       if (name == "." || name == "..") continue;
       std::string full = prefix + name;
       SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+      const DWORD kind = data.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT);
+      if (kind == (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) {
+        RemoveDirectoryA(full.c_str());  // a link (a junction) itself, never what it leads to
+      } else if (kind == FILE_ATTRIBUTE_DIRECTORY) {
         RemoveTree(full);
       } else {
         DeleteFileA(full.c_str());

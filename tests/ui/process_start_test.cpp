@@ -55,7 +55,7 @@ TEST(ProcessStart, AddsToTheErrorModeMovesToItsOwnFolderAndEndsWithTheLastWindow
   ASSERT_TRUE(shown.load());
   EXPECT_EQ(exitCode, 0);
   EXPECT_EQ(modeSeen.load(), static_cast<UINT>(SEM_NOGPFAULTERRORBOX | SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX));
-  EXPECT_EQ(folderSeen, DirectoryOfModulePath(test::ThisProgram()));
+  EXPECT_EQ(folderSeen, DirectoryOfModulePath(test::ThisProgram(), cp936::IsLeadByte));
   EXPECT_EQ(LauncherDirectory(), folderSeen);
 
   ASSERT_TRUE(SetCurrentDirectoryA(elsewhere.path().c_str()));

@@ -2,6 +2,7 @@
 #include "search_fixture.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "locate/drive_search.h"
@@ -33,6 +34,31 @@ void RecordSearchBox() {
       SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingEditProc)));
 }
 
+// The test drive's folder as the Unix side names it, below the build's fixtures (ctest tells where).
+std::string UnixPath(std::string below) {
+  const char* fixtures = std::getenv("LAUNCHER_FIXTURES");
+  std::replace(below.begin(), below.end(), '\\', '/');
+  return fixtures ? std::string(fixtures) + "/search-drive/" + below : std::string();
+}
+
+// Starts a Unix program named by its path on drive Z: (Wine runs it as it is). The handle Wine gives
+// back may end before the program does: the caller waits for what the program does.
+void StartUnix(std::string commandLine) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi{};
+  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+}
+
+// A drive's root lists no "." and "..": anything listed is left over.
+bool ListsAnything(const std::string& folder) {
+  WIN32_FIND_DATAA data;
+  const HANDLE find = FindFirstFileA((folder + "*").c_str(), &data);
+  return find != INVALID_HANDLE_VALUE && FindClose(find);
+}
+
 }  // namespace
 
 char TestDrive() {
@@ -48,6 +74,10 @@ std::string Root() { return std::string(1, TestDrive()) + ":\\"; }
 void MakeTree(const std::vector<std::string>& paths) {
   const std::string root = Root();
   test::RemoveTree(root.substr(0, 2), true);
+  // Wine cannot remove a Unix link (MakeLink's): what is left goes from the Unix side.
+  const std::string unixRoot = UnixPath("");
+  if (!unixRoot.empty() && ListsAnything(root)) StartUnix("Z:\\usr\\bin\\find " + unixRoot + " -mindepth 1 -delete");
+  ASSERT_TRUE(test::WaitUntil([&] { return !ListsAnything(root); }));
   for (const std::string& path : paths) {
     for (size_t cut = path.find('\\'); cut != std::string::npos; cut = path.find('\\', cut + 1)) {
       CreateDirectoryA((root + path.substr(0, cut)).c_str(), nullptr);
@@ -55,6 +85,12 @@ void MakeTree(const std::vector<std::string>& paths) {
     if (!path.empty() && path.back() != '\\') test::WriteFileBytes(root + path, "");
     ASSERT_TRUE(test::FileExists(root + path)) << path;
   }
+}
+
+void MakeLink(const std::string& path, const std::string& target) {
+  StartUnix("Z:\\usr\\bin\\ln -s " + target + " " + UnixPath(path));
+  constexpr DWORD kLinkToFolder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+  ASSERT_TRUE(test::WaitUntil([&] { return GetFileAttributesA((Root() + path).c_str()) == kLinkToFolder; })) << path;
 }
 
 std::vector<std::string> NumberedFiles(const char* format, int folders, int filesPerFolder) {

@@ -22,6 +22,9 @@ std::string Root();  // "S:\"
 // Empties the test drive, then makes each path below its root: a path ending in "\" is a folder,
 // any other an empty file (its folders are made as needed).
 void MakeTree(const std::vector<std::string>& paths);
+// Makes a path below the test drive's root a Unix symbolic link to `target` (as ln -s takes it). Wine
+// lists a link to a folder as Windows lists a junction (0x410) and opens it as its target.
+void MakeLink(const std::string& path, const std::string& target);
 // Paths for MakeTree from `format` given a folder number and a file number (e.g. "f%d\\%d"), folder by
 // folder.
 std::vector<std::string> NumberedFiles(const char* format, int folders, int filesPerFolder);

@@ -149,6 +149,19 @@ TEST_F(SearchTest, EveryEntryOfEveryFolderIsSeen) {
   EXPECT_EQ(SearchBox(), kNotFound);
 }
 
+TEST_F(SearchTest, ALinkBackToTheWalksOwnPathIsTestedButNotEnteredAndOneElsewhereIsEntered) {
+  // Two links in w lead back to w and to the root; a third leads to the game's folder.
+  search_test::MakeTree({"game\\hl.exe", "w\\"});
+  search_test::MakeLink("w\\a", ".");
+  search_test::MakeLink("w\\b", "..");
+  search_test::MakeLink("w\\c", "../game");
+  Walk({IDCANCEL, IDCANCEL, IDCANCEL});
+  EXPECT_EQ(Recorded(), (Texts{P("game"), P("game\\."), P("game\\hl.exe"), P("game\\"), P("w"), P("w\\."),
+                               P("w\\a"), P("w\\b"), P("w\\c"), P("w\\c\\."), P("w\\c\\hl.exe"), P("w\\c\\"),
+                               P("w\\"), Root(), kNotFound}));
+  EXPECT_EQ(Prompts(), (Texts{Prompt(P("game\\hl.exe")), Prompt(P("w\\c\\hl.exe"))}));
+}
+
 TEST_F(SearchTest, AFolderBeginningWithADotIsNotEnteredButSuchAFileIsTested) {
   search_test::MakeTree({".game\\hl.exe", "x\\.hl.exe"});
   Walk({IDCANCEL});

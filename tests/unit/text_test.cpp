@@ -21,11 +21,14 @@ TEST(CodePage936, SeparatorsCountOnlyWhereACharacterBegins) {
 }
 
 TEST(LauncherDirectory, CutsAtTheLastBackslashThatBeginsACharacter) {
-  EXPECT_EQ(DirectoryOfModulePath("D:\\Tools\\launcher.exe"), "D:\\Tools");
-  EXPECT_EQ(DirectoryOfModulePath("C:\\launcher.exe"), "C:");
-  EXPECT_EQ(DirectoryOfModulePath("\\\\server\\share\\dir\\launcher.exe"), "\\\\server\\share\\dir");
+  const auto cut = [](std::string_view path) { return DirectoryOfModulePath(path, cp936::IsLeadByte); };
+  EXPECT_EQ(cut("D:\\Tools\\launcher.exe"), "D:\\Tools");
+  EXPECT_EQ(cut("C:\\launcher.exe"), "C:");
+  EXPECT_EQ(cut("\\\\server\\share\\dir\\launcher.exe"), "\\\\server\\share\\dir");
   // B9 5C is one character whose second byte is "\".
-  EXPECT_EQ(DirectoryOfModulePath(std::string("D:\\A\xB9\x5C") + "launcher.exe"), "D:");
+  EXPECT_EQ(cut(std::string("D:\\A\xB9\x5C") + "launcher.exe"), "D:");
   // A folder ending in the euro sign (80): the backslash after it still separates.
-  EXPECT_EQ(DirectoryOfModulePath("D:\\Games\\CS\x80\\launcher.exe"), "D:\\Games\\CS\x80");
+  EXPECT_EQ(cut("D:\\Games\\CS\x80\\launcher.exe"), "D:\\Games\\CS\x80");
+  // Code page 1252 has no lead bytes: "café" ends in E9 there.
+  EXPECT_EQ(DirectoryOfModulePath("D:\\caf\xE9\\launcher.exe", [](unsigned char) { return false; }), "D:\\caf\xE9");
 }

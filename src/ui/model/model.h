@@ -61,7 +61,8 @@ Text CurrentDrive(const WindowLayout& window, const char* control);
 
 // CommonDlg
 Text FileName(const WindowLayout& window, const char* control);
-bool Open(const WindowLayout& window, const char* control);  // true when a file was accepted
+// True when a file was accepted; false too when the window was closed while the dialog was open.
+bool Open(const WindowLayout& window, const char* control);
 
 // The native control id of a control: 1000 plus its position in the layout, stable for tools that
 // drive the launcher from outside (automation, accessibility, tests). -1 for a name the layout lacks.

@@ -53,7 +53,8 @@ bool ShowOpenDialog(WindowInstance& window, ControlInstance& dialog) {
   if (l.createPrompt) ofn.Flags |= OFN_CREATEPROMPT;
   if (l.keepCurrentDirectory) ofn.Flags |= OFN_NOCHANGEDIR;
 
-  if (!GetOpenFileNameA(&ofn)) return false;
+  // A window closed while its dialog was open has taken its controls with it: nothing is accepted.
+  if (!GetOpenFileNameA(&ofn) || window.hwnd != ofn.hwndOwner) return false;
   dialog.fileName = file.data();
   return true;
 }
