@@ -92,6 +92,7 @@ BOOL CALLBACK Collect(HWND hwnd, LPARAM lp) {
   if ((*search->match)(hwnd)) search->found.push_back(hwnd);
   return TRUE;
 }
+HWND First(const std::vector<HWND>& found) { return found.empty() ? nullptr : found.front(); }
 }  // namespace
 
 std::vector<HWND> FindWindows(const std::function<bool(HWND)>& match, HWND parent) {
@@ -104,10 +105,7 @@ std::vector<HWND> FindWindows(const std::function<bool(HWND)>& match, HWND paren
   return search.found;
 }
 
-HWND FindFirstWindow(const std::function<bool(HWND)>& match, HWND parent) {
-  const std::vector<HWND> found = FindWindows(match, parent);
-  return found.empty() ? nullptr : found.front();
-}
+HWND FindFirstWindow(const std::function<bool(HWND)>& match, HWND parent) { return First(FindWindows(match, parent)); }
 
 std::vector<HWND> TopLevels(const char* title, DWORD processId, bool visibleOnly) {
   return FindWindows([&](HWND hwnd) {
@@ -117,8 +115,7 @@ std::vector<HWND> TopLevels(const char* title, DWORD processId, bool visibleOnly
 }
 
 HWND TopLevel(const char* title, DWORD processId, bool visibleOnly) {
-  const std::vector<HWND> found = TopLevels(title, processId, visibleOnly);
-  return found.empty() ? nullptr : found.front();
+  return First(TopLevels(title, processId, visibleOnly));
 }
 
 HWND ChildWithText(HWND parent, const std::string& text) {
@@ -178,23 +175,15 @@ void BoxAnswerer::Run() {
     for (HWND box : FindWindows(DialogOf(processId_, nullptr))) {
       std::unique_lock<std::mutex> lock(mutex_);
       if (std::find(handled_.begin(), handled_.end(), box) != handled_.end()) continue;
-      if (hold_) {
-        lock.unlock();
-        continue;
-      }
-      if (answers_.empty()) continue;  // wait until the test queues an answer
+      if (hold_ || answers_.empty()) continue;  // wait until the test queues an answer or lets it go
       const int answer = answers_.front();
       answers_.erase(answers_.begin());
-      SeenBox seen;
-      seen.title = WindowText(box);
-      if (HWND text = GetDlgItem(box, 0xFFFF)) seen.text = WindowText(text);
-      seen.threadId = GetWindowThreadProcessId(box, nullptr);
-      seen.style = GetWindowLongA(box, GWL_STYLE);
-      seen_.push_back(seen);
+      const HWND text = GetDlgItem(box, 0xFFFF);
+      seen_.push_back({WindowText(box), text ? WindowText(text) : std::string(), GetWindowThreadProcessId(box, nullptr),
+                       GetWindowLongA(box, GWL_STYLE)});
       handled_.push_back(box);
       lock.unlock();
-      HWND button = GetDlgItem(box, answer);
-      if (button) {
+      if (HWND button = GetDlgItem(box, answer)) {
         PostMessageA(button, BM_CLICK, 0, 0);
       } else {
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);

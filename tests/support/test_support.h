@@ -8,6 +8,7 @@
 #include <atomic>
 #include <functional>
 #include <mutex>
+#include <ostream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -132,3 +133,9 @@ std::string OptionIni(const LaunchSettings& settings);
 std::string SettingLines(const LaunchSettings& settings);
 
 }  // namespace test
+
+// How a failed check shows settings: {path, the three indexes, the three switches as 0 or 1}.
+inline void PrintTo(const LaunchSettings& s, std::ostream* out) {
+  *out << "{\"" << s.gamePath << "\", " << s.resolutionIndex << ", " << s.refreshRateIndex << ", " << s.colorDepthIndex
+       << ", " << s.noForceMouseAccel << s.noForceMouseParms << s.noForceMouseSpeed << "}";
+}
