@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -24,25 +26,18 @@ class MainWindowTest : public uitest::RealMainWindowTest {
     ui::SetCurrentSelection(MainWindow, "组合框2", s.refreshRateIndex);
     ui::SetCurrentSelection(MainWindow, "组合框3", s.colorDepthIndex);
   }
-
-  static std::vector<std::string> Items(const char* control) {
-    std::vector<std::string> items;
-    const int n = ui::ItemCount(MainWindow, control);
-    for (int i = 0; i < n; ++i) items.push_back(ui::ItemText(MainWindow, control, i));
-    return items;
-  }
 };
 
 }  // namespace
 
 TEST_F(MainWindowTest, ResolutionTextsGoFirstInTheirOrder) {
   // Start-up may have filled the list already; the inserted texts still lead it, in the given order.
-  const std::vector<std::string> before = Items("组合框1");
+  const std::vector<std::string> before = uitest::Items(MainWindow, "组合框1");
   const std::vector<std::string> texts = {"800x600", "640x480", "1024x768", "1x1"};
   FillResolutionBox(texts);
   std::vector<std::string> expected = texts;
   expected.insert(expected.end(), before.begin(), before.end());
-  EXPECT_EQ(Items("组合框1"), expected);
+  EXPECT_EQ(uitest::Items(MainWindow, "组合框1"), expected);
 }
 
 TEST_F(MainWindowTest, TheSystemsModesFillTheListWithoutRepeats) {
@@ -51,17 +46,12 @@ TEST_F(MainWindowTest, TheSystemsModesFillTheListWithoutRepeats) {
   DEVMODEA current{};
   current.dmSize = sizeof current;
   ASSERT_TRUE(EnumDisplaySettingsA(nullptr, ENUM_CURRENT_SETTINGS, &current));
-  const std::string currentText =
-      std::to_string(current.dmPelsWidth) + "x" + std::to_string(current.dmPelsHeight);
+  const std::string currentText = std::to_string(current.dmPelsWidth) + "x" + std::to_string(current.dmPelsHeight);
 
   const std::vector<std::string> texts = BuildResolutionList(modes);
   FillResolutionBox(texts);
-  for (std::size_t i = 0; i < texts.size(); ++i) {
-    for (std::size_t j = i + 1; j < texts.size(); ++j) EXPECT_NE(texts[i], texts[j]);
-  }
-  bool listsCurrent = false;
-  for (const std::string& t : texts) listsCurrent = listsCurrent || t == currentText;
-  EXPECT_TRUE(listsCurrent) << currentText;
+  EXPECT_EQ(std::set<std::string>(texts.begin(), texts.end()).size(), texts.size()) << "a text repeated";
+  EXPECT_NE(std::find(texts.begin(), texts.end(), currentText), texts.end()) << currentText;
 
   // The first item is the first mode's resolution, and splits back into its numbers.
   ui::SetCurrentSelection(MainWindow, "组合框1", 0);

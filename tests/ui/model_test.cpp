@@ -7,6 +7,7 @@
 #include <atomic>
 #include <string>
 #include <thread>
+#include <tuple>
 
 #include "test_support.h"
 #include "ui/layouts/main_window.h"
@@ -50,20 +51,14 @@ class ModelTest : public ::testing::Test {
 TEST_F(ModelTest, SelectionIsClampedToTheList) {
   ASSERT_TRUE(Load(kProbe));
   EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 2);
-  SetCurrentSelection(kProbe, "组合框2", 9);
-  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 5);
-  EXPECT_EQ(ItemText(kProbe, "组合框2", CurrentSelection(kProbe, "组合框2")), "120");
-  SetCurrentSelection(kProbe, "组合框2", 0);
-  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), 0);
-  SetCurrentSelection(kProbe, "组合框2", -7);
-  EXPECT_EQ(CurrentSelection(kProbe, "组合框2"), -1);
-
-  EXPECT_EQ(ItemCount(kProbe, "组合框1"), 0);
   EXPECT_EQ(CurrentSelection(kProbe, "组合框1"), -1);
-  SetCurrentSelection(kProbe, "组合框1", 0);
-  EXPECT_EQ(CurrentSelection(kProbe, "组合框1"), -1);
-  SetCurrentSelection(kProbe, "组合框1", 3);
-  EXPECT_EQ(CurrentSelection(kProbe, "组合框1"), -1);
+  // Past the end: the last item ("120"); below 0: none. The empty list selects nothing.
+  for (const auto& [list, index, selected] : {std::tuple{"组合框2", 9, 5}, {"组合框2", 0, 0}, {"组合框2", -7, -1},
+                                               {"组合框1", 0, -1}, {"组合框1", 3, -1}}) {
+    SetCurrentSelection(kProbe, list, index);
+    EXPECT_EQ(CurrentSelection(kProbe, list), selected) << list << " " << index;
+  }
+  EXPECT_EQ(ItemText(kProbe, "组合框2", 5), "120");
 }
 
 TEST_F(ModelTest, InsertItemAndItemText) {
@@ -77,12 +72,8 @@ TEST_F(ModelTest, InsertItemAndItemText) {
   EXPECT_EQ(InsertItem(kProbe, "组合框1", 0, "640x480"), 0);   // later items move down, no sorting
   EXPECT_EQ(InsertItem(kProbe, "组合框1", 1, "分辨率"), 1);
   ASSERT_EQ(ItemCount(kProbe, "组合框1"), 4);
-  EXPECT_EQ(ItemText(kProbe, "组合框1", 0), "640x480");
-  EXPECT_EQ(ItemText(kProbe, "组合框1", 1), "分辨率");
-  EXPECT_EQ(ItemText(kProbe, "组合框1", 2), "800x600");
-  EXPECT_EQ(ItemText(kProbe, "组合框1", 3), "1024x768");
-  EXPECT_EQ(ItemText(kProbe, "组合框1", 4), "");
-  EXPECT_EQ(ItemText(kProbe, "组合框1", -1), "");
+  const char* const texts[] = {"", "640x480", "分辨率", "800x600", "1024x768", ""};  // from item -1 to item 4
+  for (int i = -1; i <= 4; ++i) EXPECT_EQ(ItemText(kProbe, "组合框1", i), texts[i + 1]) << i;
   EXPECT_EQ(ItemText(kProbe, "组合框2", 6), "");
   EXPECT_EQ(ItemText(kProbe, "组合框2", 0), "60");
 
@@ -184,17 +175,14 @@ TEST_F(ModelTest, VisibleAndDisabledOfControls) {
   ASSERT_NE(button, nullptr);
   EXPECT_TRUE(Visible(kProbe, "按钮1"));
   EXPECT_FALSE(Disabled(kProbe, "按钮1"));
-  SetVisible(kProbe, "按钮1", false);
-  EXPECT_FALSE(Visible(kProbe, "按钮1"));
-  EXPECT_FALSE(IsWindowVisible(button));
-  SetVisible(kProbe, "按钮1", true);
-  EXPECT_TRUE(IsWindowVisible(button));
-  SetDisabled(kProbe, "按钮1", true);
-  EXPECT_TRUE(Disabled(kProbe, "按钮1"));
-  EXPECT_FALSE(IsWindowEnabled(button));
-  SetDisabled(kProbe, "按钮1", false);
-  EXPECT_TRUE(IsWindowEnabled(button));
-  EXPECT_FALSE(Disabled(kProbe, "按钮1"));
+  for (const bool on : {false, true}) {
+    SetVisible(kProbe, "按钮1", on);
+    EXPECT_EQ(Visible(kProbe, "按钮1"), on);
+    EXPECT_EQ(IsWindowVisible(button) != FALSE, on);
+    SetDisabled(kProbe, "按钮1", !on);
+    EXPECT_EQ(Disabled(kProbe, "按钮1"), !on);
+    EXPECT_EQ(IsWindowEnabled(button) != FALSE, on);
+  }
 }
 
 TEST_F(ModelTest, LoadingAHiddenWindowLeavesItHidden) {
@@ -324,19 +312,13 @@ TEST_F(ModelTest, TheLastWindowGoneEndsTheMessageLoop) {
 TEST_F(ModelTest, ShowMessageReturnsTheButtonPressed) {
   test::PumpMessages();
   test::BoxAnswerer answerer;
-  answerer.Answer(IDYES);
+  for (const int button : {IDYES, IDNO, IDOK, IDCANCEL, IDOK, IDOK, IDOK}) answerer.Answer(button);
   EXPECT_EQ(ShowMessage("要注销吗?", kMsgYesNoQuestion), kYes);
-  answerer.Answer(IDNO);
   EXPECT_EQ(ShowMessage("要注销吗?", kMsgYesNoQuestion), kNo);
-  answerer.Answer(IDOK);
   EXPECT_EQ(ShowMessage("请设置CS文件路径地址"), kOk);
-  answerer.Answer(IDCANCEL);
   EXPECT_EQ(ShowMessage("D:\\cstrike.exe 是否为该文件", kMsgOkCancel), kCancel);
-  answerer.Answer(IDOK);
   EXPECT_EQ(ShowMessage("D:\\cstrike.exe 是否为该文件", kMsgOkCancel), kOk);
-  answerer.Answer(IDOK);
   EXPECT_EQ(ShowMessage(42, kMsgOk, "标题"), kOk);
-  answerer.Answer(IDOK);
   EXPECT_EQ(ShowMessage(true), kOk);
 
   const auto seen = answerer.Seen();

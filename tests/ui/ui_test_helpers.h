@@ -51,6 +51,13 @@ HWND ChildNamed(const std::vector<HWND>& children, const Entry (&table)[N], cons
   return nullptr;
 }
 
+// The texts of a list's items, in order.
+inline std::vector<std::string> Items(const ui::WindowLayout& window, const char* list) {
+  std::vector<std::string> items;
+  for (int i = 0; i < ui::ItemCount(window, list); ++i) items.push_back(ui::ItemText(window, list, i));
+  return items;
+}
+
 // Asks the window to close and handles messages until it is gone.
 inline bool CloseAndWait(const ui::WindowLayout& window) {
   if (ui::IsLoaded(window)) ui::Destroy(window);
