@@ -83,6 +83,13 @@ struct WorkerLog {
   ~WorkerLog() { CloseHandle(aboutToBlock); }
 };
 
+// Ends the worker, which has ended once EndWorker returns, and closes its handle.
+void EndAndClose(HANDLE worker) {
+  EndWorker(worker);
+  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0) << "EndWorker returned before the thread ended";
+  CloseHandle(worker);
+}
+
 // Writes and reads back until a read comes back empty (refused), then tries one more write.
 DWORD WINAPI AccessUntilRefused(void* p) {
   auto* log = static_cast<WorkerLog*>(p);
@@ -104,9 +111,7 @@ TEST_F(ModelThreadsTest, AnEndedWorkersAccessesAreRefused) {
   ASSERT_NE(worker, nullptr);
   EXPECT_NE(id, 0u);
   ASSERT_TRUE(test::WaitUntil([&] { return log.accesses.load() >= 5; }));
-  EndWorker(worker);
-  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);  // EndWorker returns once the thread has ended
-  CloseHandle(worker);
+  EndAndClose(worker);
   EXPECT_TRUE(log.sawRefusal);
   EXPECT_TRUE(log.abandoned);
   EXPECT_EQ(Content(kWindow, "编辑框1"), "worker");
@@ -133,9 +138,7 @@ TEST_F(ModelThreadsTest, EndWorkerReturnsWhileTheWorkerWaitsInAnAccess) {
   ASSERT_EQ(WaitForSingleObject(log.aboutToBlock, 10000), WAIT_OBJECT_0);
   // Without handling messages, wait until the worker's access has arrived at this thread.
   ASSERT_TRUE(test::PollUntil([] { return (HIWORD(GetQueueStatus(QS_SENDMESSAGE)) & QS_SENDMESSAGE) != 0; }));
-  EndWorker(worker);
-  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);
-  CloseHandle(worker);
+  EndAndClose(worker);
   EXPECT_TRUE(log.sawRefusal);
   EXPECT_EQ(Content(kWindow, "编辑框1"), "before");
 }
@@ -154,18 +157,17 @@ DWORD WINAPI AskThePlayer(void* p) {
 
 TEST_F(ModelThreadsTest, EndWorkerDismissesTheWorkersMessageBox) {
   for (const unsigned style : {kMsgOkCancel, kMsgYesNoQuestion, kMsgOk}) {
+    SCOPED_TRACE(style);
     SetContent(kWindow, "编辑框1", "");
     WorkerLog log;
     AskArgs args{&log, style};
     HANDLE worker = StartWorker(AskThePlayer, &args, true, nullptr);
     ASSERT_NE(worker, nullptr);
-    ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kDefaultMessageTitle) != nullptr; })) << "style " << style;
-    EndWorker(worker);
-    EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0) << "style " << style;
-    CloseHandle(worker);
-    EXPECT_EQ(log.answer.load(), kCancel) << "style " << style;
+    ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kDefaultMessageTitle) != nullptr; }));
+    EndAndClose(worker);
+    EXPECT_EQ(log.answer.load(), kCancel);
     EXPECT_EQ(test::FindDialog(kDefaultMessageTitle), nullptr);
-    EXPECT_EQ(Content(kWindow, "编辑框1"), "") << "style " << style;
+    EXPECT_EQ(Content(kWindow, "编辑框1"), "");
   }
 }
 
@@ -211,9 +213,7 @@ TEST_F(ModelThreadsTest, AWorkerStartedSuspendedRunsWhenResumed) {
   ASSERT_NE(worker, nullptr);
   EXPECT_EQ(ResumeThread(worker), 1u);  // it was suspended
   ASSERT_TRUE(test::WaitUntil([&] { return log.accesses.load() >= 2; }));
-  EndWorker(worker);
-  EXPECT_EQ(WaitForSingleObject(worker, 0), WAIT_OBJECT_0);
-  CloseHandle(worker);
+  EndAndClose(worker);
   EXPECT_TRUE(log.sawRefusal);
 
   // Ending a worker that never ran also returns: it is let run into its first, refused access.
@@ -221,9 +221,7 @@ TEST_F(ModelThreadsTest, AWorkerStartedSuspendedRunsWhenResumed) {
   HANDLE never = StartWorker(AccessUntilRefused, &idle, false, nullptr);
   ASSERT_NE(never, nullptr);
   SetContent(kWindow, "编辑框1", "kept");
-  EndWorker(never);
-  EXPECT_EQ(WaitForSingleObject(never, 0), WAIT_OBJECT_0);
-  CloseHandle(never);
+  EndAndClose(never);
   EXPECT_EQ(Content(kWindow, "编辑框1"), "kept");
 }
 

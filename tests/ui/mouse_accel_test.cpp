@@ -35,6 +35,12 @@ constexpr Shown kOff = {"鼠标加速:已关", 0xFF00u, "恢复鼠标加速度"}
 constexpr Shown kOn = {"鼠标加速:未关", 0xFFFFu, "关闭鼠标加速度"};
 constexpr Shown kUnknown = {"鼠标加速:未知", 0xFFu, "恢复鼠标加速度"};
 
+// The two questions of the switch, as the tests' Click shows them.
+const std::string kAskOff = "请确认操作: 是否要关闭鼠标加速度?";
+const std::string kAskRestore = "请确认操作: 是否要恢复鼠标加速度?";
+const std::string kAskLogOff = "是否立即注销系统: 该操作要重启或注销系统才有用,是否立即注销?";
+using Boxes = std::vector<std::string>;
+
 class MouseAccelSwitch : public uitest::RealMainWindowTest {
  protected:
   void SetUp() override {
@@ -55,12 +61,14 @@ class MouseAccelSwitch : public uitest::RealMainWindowTest {
     EXPECT_EQ(ui::Caption(MainWindow, "按钮4"), state.button);
   }
 
-  // Clicks the switch with the two answers queued; returns the boxes it showed.
-  std::vector<test::SeenBox> Click(std::vector<int> answers) {
+  // Clicks the switch with these answers queued; returns the boxes it showed, as "title: text".
+  static std::vector<std::string> Click(std::vector<int> answers) {
     test::BoxAnswerer answerer;
     for (int answer : answers) answerer.Answer(answer);
     OnMouseAccelSwitchClicked();
-    return answerer.Seen();
+    std::vector<std::string> boxes;
+    for (const test::SeenBox& box : answerer.Seen()) boxes.push_back(box.title + ": " + box.text);
+    return boxes;
   }
 
   test::ScratchUserKey user_;
@@ -110,10 +118,7 @@ TEST_F(MouseAccelSwitch, RightBytesInTheWrongFormAreUnknown) {
 TEST_F(MouseAccelSwitch, NoToTheQuestionChangesNothing) {
   SetCurves(RestoreCurveX, RestoreCurveY);
   RefreshMouseAccelState();
-  const auto boxes = Click({IDNO});
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].title, "请确认操作");
-  EXPECT_EQ(boxes[0].text, "是否要关闭鼠标加速度?");
+  EXPECT_EQ(Click({IDNO}), Boxes{kAskOff});
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
   EXPECT_EQ(StoredY(), Bytes(RestoreCurveY));
   ExpectShown(kOn);
@@ -121,21 +126,14 @@ TEST_F(MouseAccelSwitch, NoToTheQuestionChangesNothing) {
   // From nothing stored: the question offers the restore, and No leaves the key uncreated.
   user_.Set(kMouseKey, kMouseCurveX, REG_SZ, "");
   RefreshMouseAccelState();
-  const auto again = Click({IDNO});
-  ASSERT_EQ(again.size(), 1u);
-  EXPECT_EQ(again[0].text, "是否要恢复鼠标加速度?");
+  EXPECT_EQ(Click({IDNO}), Boxes{kAskRestore});
   EXPECT_EQ(user_.Get(kMouseKey, kMouseCurveX).type, static_cast<DWORD>(REG_SZ));
   ExpectShown(kUnknown);
 }
 
 TEST_F(MouseAccelSwitch, RestoreFromNothingCreatesTheKeyAndShowsOn) {
   RefreshMouseAccelState();
-  const auto boxes = Click({IDYES, IDNO});
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].title, "请确认操作");
-  EXPECT_EQ(boxes[0].text, "是否要恢复鼠标加速度?");
-  EXPECT_EQ(boxes[1].title, "是否立即注销系统");
-  EXPECT_EQ(boxes[1].text, "该操作要重启或注销系统才有用,是否立即注销?");
+  EXPECT_EQ(Click({IDYES, IDNO}), (Boxes{kAskRestore, kAskLogOff}));
   EXPECT_EQ(user_.Get(kMouseKey, kMouseCurveX).type, static_cast<DWORD>(REG_BINARY));
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
   EXPECT_EQ(StoredY(), Bytes(Windows7CurveY));
@@ -146,16 +144,12 @@ TEST_F(MouseAccelSwitch, RestoreFromNothingCreatesTheKeyAndShowsOn) {
 TEST_F(MouseAccelSwitch, SwitchOffThenRestore) {
   SetCurves(RestoreCurveX, Windows7CurveY);
   RefreshMouseAccelState();
-  auto boxes = Click({IDYES, IDNO});
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].text, "是否要关闭鼠标加速度?");
+  EXPECT_EQ(Click({IDYES, IDNO}), (Boxes{kAskOff, kAskLogOff}));
   EXPECT_EQ(StoredX(), Bytes(LinearCurveX));
   EXPECT_EQ(StoredY(), Bytes(LinearCurveY));
   ExpectShown(kOff);
 
-  boxes = Click({IDYES, IDNO});
-  ASSERT_EQ(boxes.size(), 2u);
-  EXPECT_EQ(boxes[0].text, "是否要恢复鼠标加速度?");
+  EXPECT_EQ(Click({IDYES, IDNO}), (Boxes{kAskRestore, kAskLogOff}));
   EXPECT_EQ(StoredX(), Bytes(RestoreCurveX));
   EXPECT_EQ(StoredY(), Bytes(Windows7CurveY));
   ExpectShown(kOn);
@@ -164,9 +158,7 @@ TEST_F(MouseAccelSwitch, SwitchOffThenRestore) {
 TEST_F(MouseAccelSwitch, TheLayoutCaptionMeansSwitchOff) {
   // Before any refresh 按钮4 still reads "开/关鼠标加速度".
   ui::SetCaption(MainWindow, "按钮4", "开/关鼠标加速度");
-  const auto boxes = Click({IDNO});
-  ASSERT_EQ(boxes.size(), 1u);
-  EXPECT_EQ(boxes[0].text, "是否要关闭鼠标加速度?");
+  EXPECT_EQ(Click({IDNO}), Boxes{kAskOff});
 }
 
 // The label is drawn in the state's colour on its black background, at once: the pixels are read
