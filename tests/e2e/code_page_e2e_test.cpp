@@ -45,8 +45,8 @@ class OtherCodePage : public testing::Test {
 };
 
 TEST_F(OtherCodePage, ShowsChineseAndKeepsOptionIniInGbk) {
-  const std::string ini = test::OptionIni(
-      {.gamePath = game_, .refreshRateIndex = 2, .colorDepthIndex = 1, .noForceMouseParms = true});
+  const LaunchSettings stored = {.gamePath = game_, .refreshRateIndex = 2, .colorDepthIndex = 1, .noForceMouseParms = true};
+  const std::string ini = test::OptionIni(stored);
   test::WriteFileBytes(folder_ + "\\option.ini", ini);
   auto launcher = StartInCUtf8(test::BuiltLauncher());
   const HWND main = launcher->MainWindow();  // found by its Chinese title
@@ -60,14 +60,7 @@ TEST_F(OtherCodePage, ShowsChineseAndKeepsOptionIniInGbk) {
       EXPECT_EQ(text, c.cls == ui::ControlClass::EditBox ? game_ : c.caption) << c.name;
     }
   }
-  const auto send = [&](const char* name, UINT msg) {
-    return SendMessageA(ControlOf(main, MainWindow, name), msg, 0, 0);
-  };
-  EXPECT_EQ(send("组合框2", CB_GETCURSEL), 2);
-  EXPECT_EQ(send("组合框3", CB_GETCURSEL), 1);
-  EXPECT_EQ(send("选择框1", BM_GETCHECK), BST_UNCHECKED);
-  EXPECT_EQ(send("选择框2", BM_GETCHECK), BST_CHECKED);
-  EXPECT_EQ(send("选择框3", BM_GETCHECK), BST_UNCHECKED);
+  EXPECT_EQ(test::ShownSettings(main), stored);
 
   test::Click(ControlOf(main, MainWindow, "按钮1"));  // 启动 CS: saves, then starts the game
   const std::string log = folder_ + "\\游戏\\game.log";

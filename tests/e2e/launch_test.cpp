@@ -26,8 +26,11 @@ class LaunchTest : public testing::Test {
   }
 
   // Starts the launcher (through that spelling of its path) from the other folder, with arguments it must
-  // ignore.
-  std::unique_ptr<test::LauncherProcess> Start() { return Start(launcherExe_); }
+  // ignore; its MainWindow must show.
+  void Start() {
+    launcher_ = Start(launcherExe_);
+    ASSERT_NE(main_, nullptr);
+  }
   std::unique_ptr<test::LauncherProcess> Start(const std::string& exe) {
     auto p = std::make_unique<test::LauncherProcess>(exe, elsewhere_.path(), "-game foo /x option.ini");
     EXPECT_TRUE(p->started());
@@ -37,10 +40,7 @@ class LaunchTest : public testing::Test {
   }
 
   HWND Control(const char* name) const { return ControlOf(main_, MainWindow, name); }
-  int Selection(const char* combo) const {
-    return static_cast<int>(SendMessageA(Control(combo), CB_GETCURSEL, 0, 0));
-  }
-  bool IsChecked(const char* box) const { return SendMessageA(Control(box), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+  int Count(const char* combo) const { return static_cast<int>(SendMessageA(Control(combo), CB_GETCOUNT, 0, 0)); }
 
   std::vector<test::GameStart> GameRecords() const { return test::GameStarts(home_.File("game\\game.log")); }
 
@@ -55,6 +55,7 @@ class LaunchTest : public testing::Test {
   std::string launcherExe_ = home_.File("launcher.exe");
   std::string gameExe_ = home_.File("game\\hl.exe");
   std::string ini_ = home_.File("option.ini");
+  std::unique_ptr<test::LauncherProcess> launcher_;
   HWND main_ = nullptr;
 };
 
@@ -63,16 +64,9 @@ bool EndsWith(const std::string& text, const std::string& tail) {
 }
 
 TEST_F(LaunchTest, FirstRunShowsDefaultsNotTheLayoutPresets) {
-  auto launcher = Start();
-  ASSERT_NE(main_, nullptr);
-  EXPECT_EQ(test::WindowText(Control("编辑框1")), "");
-  const int resolutions = static_cast<int>(SendMessageA(Control("组合框1"), CB_GETCOUNT, 0, 0));
-  EXPECT_EQ(Selection("组合框1"), resolutions > 0 ? 0 : -1);
-  EXPECT_EQ(Selection("组合框2"), 0);  // "60", although the layout presets "75"
-  EXPECT_EQ(Selection("组合框3"), 0);  // "16bpp", although the layout presets "32bpp"
-  EXPECT_FALSE(IsChecked("选择框1"));
-  EXPECT_FALSE(IsChecked("选择框2"));
-  EXPECT_FALSE(IsChecked("选择框3"));
+  ASSERT_NO_FATAL_FAILURE(Start());
+  // "60" and "16bpp", although the layout presets "75" and "32bpp"; the first resolution if there is one.
+  EXPECT_EQ(test::ShownSettings(main_), (LaunchSettings{.gamePath = "", .resolutionIndex = Count("组合框1") > 0 ? 0 : -1}));
   // The mouse state is shown from the first sight of the window.
   const std::string state = test::WindowText(Control("标签5"));
   EXPECT_TRUE(state == "鼠标加速:已关" || state == "鼠标加速:未关" || state == "鼠标加速:未知") << state;
@@ -86,24 +80,18 @@ TEST_F(LaunchTest, StoredSettingsAreApplied) {
   WriteIni("颜色质量", "5");
   WriteIni("-noforcemaccel", "1");
   WriteIni("-noforcemparms", "真");
-  auto launcher = Start();
-  ASSERT_NE(main_, nullptr);
-  EXPECT_EQ(test::WindowText(Control("编辑框1")), gameExe_);
-  const int resolutions = static_cast<int>(SendMessageA(Control("组合框1"), CB_GETCOUNT, 0, 0));
-  EXPECT_EQ(Selection("组合框1"), resolutions - 1);  // past the end: the last item
-  EXPECT_EQ(Selection("组合框2"), -1);
-  EXPECT_EQ(Selection("组合框3"), 1);
-  EXPECT_FALSE(IsChecked("选择框1"));
-  EXPECT_TRUE(IsChecked("选择框2"));
-  EXPECT_FALSE(IsChecked("选择框3"));
+  ASSERT_NO_FATAL_FAILURE(Start());
+  // The resolution past the end selects the last item; only 真 ticks a box.
+  EXPECT_EQ(test::ShownSettings(main_), (LaunchSettings{.gamePath = gameExe_, .resolutionIndex = Count("组合框1") - 1,
+                                                         .refreshRateIndex = -1, .colorDepthIndex = 1,
+                                                         .noForceMouseParms = true}));
 }
 
 TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
   const LaunchSettings stored = {
       .gamePath = gameExe_, .refreshRateIndex = 3, .colorDepthIndex = 1, .noForceMouseAccel = true};
   test::WriteFileBytes(ini_, test::OptionIni(stored));
-  auto launcher = Start();
-  ASSERT_NE(main_, nullptr);
+  ASSERT_NO_FATAL_FAILURE(Start());
   const std::string resolution = test::RemoteItemText(Control("组合框1"), 0);
   ASSERT_FALSE(resolution.empty());
   const std::string width = resolution.substr(0, resolution.find('x'));
@@ -126,8 +114,7 @@ TEST_F(LaunchTest, StartsTheGameWithTheChosenSwitchesInTheLauncherFolder) {
 
 TEST_F(LaunchTest, TwoClicksStartTwoGamesAndSwitchChangesCount) {
   WriteIni("CS路径", gameExe_);
-  auto launcher = Start();
-  ASSERT_NE(main_, nullptr);
+  ASSERT_NO_FATAL_FAILURE(Start());
   SendMessageA(Control("组合框1"), CB_SETCURSEL, static_cast<WPARAM>(-1), 0);  // no resolution chosen
   SendMessageA(Control("选择框2"), BM_SETCHECK, BST_CHECKED, 0);
   test::Click(Control("按钮1"));
@@ -167,7 +154,8 @@ TEST_F(LaunchTest, TwoLaunchersSavingAtOnceKeepEveryLine) {
     SendMessageA(Control("组合框3"), CB_SETCURSEL, 1 - n, 0);
     for (const char* box : {"选择框1", "选择框2", "选择框3"}) SendMessageA(Control(box), BM_SETCHECK, 1 - n, 0);
     const bool on = n == 0;
-    expected.push_back(byHand + test::SettingLines({.gamePath = path, .resolutionIndex = Selection("组合框1"),
+    const int resolution = test::ShownSettings(main_).resolutionIndex;
+    expected.push_back(byHand + test::SettingLines({.gamePath = path, .resolutionIndex = resolution,
                                                     .refreshRateIndex = n, .colorDepthIndex = 1 - n,
                                                     .noForceMouseAccel = on, .noForceMouseParms = on,
                                                     .noForceMouseSpeed = on}));
@@ -187,8 +175,7 @@ TEST_F(LaunchTest, TwoLaunchersSavingAtOnceKeepEveryLine) {
 
 TEST_F(LaunchTest, EnterInThePathBoxLaunches) {
   WriteIni("CS路径", gameExe_);
-  auto launcher = Start();
-  ASSERT_NE(main_, nullptr);
+  ASSERT_NO_FATAL_FAILURE(Start());
   HWND edit = Control("编辑框1");
   PostMessageA(edit, WM_KEYDOWN, VK_RETURN, 1);
   PostMessageA(edit, WM_CHAR, '\r', 1);
@@ -198,9 +185,8 @@ TEST_F(LaunchTest, EnterInThePathBoxLaunches) {
 }
 
 TEST_F(LaunchTest, EmptyPathAsksForItAndWritesNothing) {
-  auto launcher = Start();
-  ASSERT_NE(main_, nullptr);
-  test::BoxAnswerer boxes(launcher->pid());
+  ASSERT_NO_FATAL_FAILURE(Start());
+  test::BoxAnswerer boxes(launcher_->pid());
   boxes.Answer(IDOK);
   test::Click(Control("按钮1"));
   ASSERT_TRUE(test::WaitUntil([&] { return boxes.SeenCount() == 1; }));
@@ -222,8 +208,7 @@ TEST_F(LaunchTest, EmptyPathAsksForItAndWritesNothing) {
 }
 
 TEST_F(LaunchTest, MissingGameStillSavesAndShowsNothing) {
-  auto launcher = Start();
-  ASSERT_NE(main_, nullptr);
+  ASSERT_NO_FATAL_FAILURE(Start());
   const std::string missing = home_.File("nowhere\\hl.exe");
   SendMessageA(Control("编辑框1"), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(missing.c_str()));
   test::Click(Control("按钮1"));
@@ -232,7 +217,7 @@ TEST_F(LaunchTest, MissingGameStillSavesAndShowsNothing) {
   char path[1024] = {};
   GetPrivateProfileStringA("参数设置", "CS路径", "", path, sizeof path, ini_.c_str());
   EXPECT_EQ(path, missing);
-  EXPECT_EQ(test::FindDialog(nullptr, launcher->pid()), nullptr);
+  EXPECT_EQ(test::FindDialog(nullptr, launcher_->pid()), nullptr);
 }
 
 }  // namespace

@@ -107,10 +107,9 @@ TEST_F(LauncherFile, IsA32BitGuiProgramWithoutMinGwDlls) {
   ASSERT_FALSE(dlls.empty());
   EXPECT_NE(std::find(dlls.begin(), dlls.end(), "user32.dll"), dlls.end());
   for (const std::string& dll : dlls) {
-    EXPECT_EQ(dll.find("libgcc"), std::string::npos) << dll;
-    EXPECT_EQ(dll.find("libstdc++"), std::string::npos) << dll;
-    EXPECT_EQ(dll.find("libwinpthread"), std::string::npos) << dll;
-    EXPECT_EQ(dll.find("mingw"), std::string::npos) << dll;
+    for (const char* mingw : {"libgcc", "libstdc++", "libwinpthread", "mingw"}) {
+      EXPECT_EQ(dll.find(mingw), std::string::npos) << dll;
+    }
   }
 }
 

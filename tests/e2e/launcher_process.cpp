@@ -45,12 +45,10 @@ LauncherProcess::LauncherProcess(const std::string& exe, const std::string& work
   std::string commandLine = "\"" + exe + "\"";
   if (!arguments.empty()) commandLine += " " + arguments;
   if (unixLocale) commandLine = std::string("Z:\\usr\\bin\\env LC_ALL=") + unixLocale + " wine " + commandLine;
-  std::vector<char> mutableLine(commandLine.begin(), commandLine.end());
-  mutableLine.push_back('\0');
   STARTUPINFOA si{};
   si.cb = sizeof si;
   PROCESS_INFORMATION pi{};
-  if (!CreateProcessA(unixLocale ? nullptr : exe.c_str(), mutableLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+  if (!CreateProcessA(unixLocale ? nullptr : exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       workingDir.c_str(), &si, &pi)) {
     return;
   }
@@ -91,6 +89,17 @@ bool LauncherProcess::WaitForExit(DWORD* exitCode, DWORD timeoutMs) const {
 
 HWND ControlOf(HWND window, const ui::WindowLayout& layout, const char* name) {
   return GetDlgItem(window, ui::ControlId(layout, name));
+}
+
+LaunchSettings ShownSettings(HWND main) {
+  const auto send = [&](const char* name, UINT msg) {
+    return static_cast<int>(SendMessageA(ControlOf(main, ::MainWindow, name), msg, 0, 0));
+  };
+  return {.gamePath = WindowText(ControlOf(main, ::MainWindow, "编辑框1")),
+          .resolutionIndex = send("组合框1", CB_GETCURSEL), .refreshRateIndex = send("组合框2", CB_GETCURSEL),
+          .colorDepthIndex = send("组合框3", CB_GETCURSEL), .noForceMouseAccel = send("选择框1", BM_GETCHECK) == BST_CHECKED,
+          .noForceMouseParms = send("选择框2", BM_GETCHECK) == BST_CHECKED,
+          .noForceMouseSpeed = send("选择框3", BM_GETCHECK) == BST_CHECKED};
 }
 
 std::string RemoteItemText(HWND combo, int index) {

@@ -46,6 +46,8 @@ class LauncherProcess {
 
 // A control of a launcher window by its layout name.
 HWND ControlOf(HWND window, const ui::WindowLayout& layout, const char* name);
+// The settings a launcher's MainWindow shows: its path box, lists and switch boxes.
+LaunchSettings ShownSettings(HWND main);
 // Text of a combo box item in another process (sent as Unicode and converted: see PLATFORM notes).
 std::string RemoteItemText(HWND combo, int index);
 void Click(HWND button);  // posted, so a box that the click opens does not block the test

@@ -8,6 +8,12 @@
 
 using Texts = std::vector<std::string>;
 
+// The two parts of a split, as "width|height".
+std::string Split(std::string_view text) {
+  const ResolutionParts p = SplitResolution(text);
+  return p.width + "|" + p.height;
+}
+
 TEST(BuildResolutionList, KeepsEachResolutionOnceWhereItFirstAppears) {
   const std::vector<DisplayMode> modes = {
       {800, 600, 32, 60},  {640, 480, 32, 60}, {800, 600, 16, 60},  {1024, 768, 32, 75},
@@ -28,31 +34,23 @@ TEST(BuildResolutionList, TextsAreDecimalWithoutPadding) {
 }
 
 TEST(SplitResolution, CutsAtTheFirstAndEndsAtTheNextX) {
-  auto split = [](std::string_view text) {
-    const ResolutionParts p = SplitResolution(text);
-    return p.width + "|" + p.height;
-  };
-  EXPECT_EQ(split("1024x768"), "1024|768");
-  EXPECT_EQ(split("1x2x3"), "1|2");
-  EXPECT_EQ(split("x768"), "|768");
-  EXPECT_EQ(split("1024x"), "1024|");
-  EXPECT_EQ(split("1024"), "1024|");
-  EXPECT_EQ(split(""), "|");
-  EXPECT_EQ(split("1024X768"), "1024X768|");  // only the small letter cuts
+  EXPECT_EQ(Split("1024x768"), "1024|768");
+  EXPECT_EQ(Split("1x2x3"), "1|2");
+  EXPECT_EQ(Split("x768"), "|768");
+  EXPECT_EQ(Split("1024x"), "1024|");
+  EXPECT_EQ(Split("1024"), "1024|");
+  EXPECT_EQ(Split(""), "|");
+  EXPECT_EQ(Split("1024X768"), "1024X768|");  // only the small letter cuts
 }
 
 TEST(SplitResolution, SecondByteOfATwoByteCharacterIsNoSeparator) {
-  auto split = [](std::string_view text) {
-    const ResolutionParts p = SplitResolution(text);
-    return p.width + "|" + p.height;
-  };
   // B0 78 is one two-byte character whose second byte is 0x78, the letter x.
-  EXPECT_EQ(split("12\xB0\x78" "34x56"), "12\xB0\x78" "34|56");
-  EXPECT_EQ(split("1x2\xB0\x78" "3x4"), "1|2\xB0\x78" "3");
+  EXPECT_EQ(Split("12\xB0\x78" "34x56"), "12\xB0\x78" "34|56");
+  EXPECT_EQ(Split("1x2\xB0\x78" "3x4"), "1|2\xB0\x78" "3");
   // A character right before the x, and one right after it.
-  EXPECT_EQ(split("\xB3\xA4x\xBF\xED"), "\xB3\xA4|\xBF\xED");
+  EXPECT_EQ(Split("\xB3\xA4x\xBF\xED"), "\xB3\xA4|\xBF\xED");
   // A lone lead byte at the end takes nothing with it.
-  EXPECT_EQ(split("8x6\x81"), "8|6\x81");
-  EXPECT_EQ(split("\x81x"), "\x81x|");
-  EXPECT_EQ(split("1\x80x2"), "1\x80|2");  // 80 stands alone
+  EXPECT_EQ(Split("8x6\x81"), "8|6\x81");
+  EXPECT_EQ(Split("\x81x"), "\x81x|");
+  EXPECT_EQ(Split("1\x80x2"), "1\x80|2");  // 80 stands alone
 }

@@ -144,23 +144,13 @@ FakeDrive SmallDrive() {
   return d;
 }
 
+// A line for each listing with the steps it brings before the next; the root's own text ends the walk.
 const std::vector<std::string> kSmallDriveWalk = {
-    "list S:\\*",
-    "test S:\\a",
-    "list S:\\a\\*",
-    "show S:\\a\\.",
-    "test S:\\a\\x.txt",
-    "test S:\\a\\y",
-    "list S:\\a\\y\\*",
-    "show S:\\a\\y\\.",
-    "test S:\\a\\y\\z.txt",
-    "test S:\\a\\y\\",
-    "test S:\\a\\",
-    "test S:\\b.txt",
-    "test S:\\c",
-    "list S:\\c\\*",
-    "show S:\\c\\.",
-    "test S:\\c\\",
+    "list S:\\*",          "test S:\\a",
+    "list S:\\a\\*",       "show S:\\a\\.",       "test S:\\a\\x.txt",    "test S:\\a\\y",
+    "list S:\\a\\y\\*",    "show S:\\a\\y\\.",    "test S:\\a\\y\\z.txt", "test S:\\a\\y\\",
+    "test S:\\a\\",        "test S:\\b.txt",      "test S:\\c",
+    "list S:\\c\\*",       "show S:\\c\\.",       "test S:\\c\\",
     "test S:\\",
 };
 
@@ -248,17 +238,13 @@ TEST(SearchWalk, AStopAfterAnyStepShowsAndListsNothingMore) {
 }
 
 TEST(SearchWalk, TheSeparatorTestLooksAtTheLastCharacter) {
-  FakeDrive d("S:\\");
-  RecordingHost plain;
-  Walk(plain, d, "S:\\dir");
-  RecordingHost trailing;
-  Walk(trailing, d, "S:\\dir\\");
+  const FakeDrive d("S:\\");
   // B1 5C is one two-byte character whose second byte is 0x5C: the folder still gets its separator.
-  RecordingHost twoByte;
-  Walk(twoByte, d, "S:\\\xB1\x5C");
-  EXPECT_EQ(plain.steps, (std::vector<std::string>{"list S:\\dir\\*"}));
-  EXPECT_EQ(trailing.steps, (std::vector<std::string>{"list S:\\dir\\*"}));
-  EXPECT_EQ(twoByte.steps, (std::vector<std::string>{"list S:\\\xB1\x5C\\*"}));
+  for (const auto& [from, listed] : {std::pair{"S:\\dir", "list S:\\dir\\*"}, {"S:\\dir\\", "list S:\\dir\\*"},
+                                     {"S:\\\xB1\x5C", "list S:\\\xB1\x5C\\*"}}) {
+    RecordingHost host;
+    EXPECT_EQ(Walk(host, d, from), std::vector<std::string>{listed}) << from;
+  }
 }
 
 }  // namespace
