@@ -74,12 +74,8 @@ TEST_F(LaunchTest, FirstRunShowsDefaultsNotTheLayoutPresets) {
 }
 
 TEST_F(LaunchTest, StoredSettingsAreApplied) {
-  WriteIni("CS路径", gameExe_);
-  WriteIni("分辨率", "999");
-  WriteIni("刷新率", "-1");
-  WriteIni("颜色质量", "5");
-  WriteIni("-noforcemaccel", "1");
-  WriteIni("-noforcemparms", "真");
+  test::WriteFileBytes(ini_, "[参数设置]\r\nCS路径=" + gameExe_ + "\r\n分辨率=999\r\n刷新率=-1\r\n颜色质量=5\r\n"
+                             "-noforcemaccel=1\r\n-noforcemparms=真\r\n");
   ASSERT_NO_FATAL_FAILURE(Start());
   // The resolution past the end selects the last item; only 真 ticks a box.
   EXPECT_EQ(test::ShownSettings(main_), (LaunchSettings{.gamePath = gameExe_, .resolutionIndex = Count("组合框1") - 1,
@@ -190,9 +186,7 @@ TEST_F(LaunchTest, EmptyPathAsksForItAndWritesNothing) {
   boxes.Answer(IDOK);
   test::Click(Control("按钮1"));
   ASSERT_TRUE(test::WaitUntil([&] { return boxes.SeenCount() == 1; }));
-  const test::SeenBox box = boxes.Seen()[0];
-  EXPECT_EQ(box.title, ui::kDefaultMessageTitle);
-  EXPECT_EQ(box.text, "请设置CS文件路径地址");
+  EXPECT_EQ(boxes.SeenTexts(), std::vector<std::string>{std::string(ui::kDefaultMessageTitle) + ": 请设置CS文件路径地址"});
   SyncWithLauncher();
   EXPECT_FALSE(test::FileExists(ini_));
   EXPECT_TRUE(GameRecords().empty());

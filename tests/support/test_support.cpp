@@ -163,6 +163,12 @@ std::vector<SeenBox> BoxAnswerer::Seen() const {
   return seen_;
 }
 
+std::vector<std::string> BoxAnswerer::SeenTexts() const {
+  std::vector<std::string> texts;
+  for (const SeenBox& box : Seen()) texts.push_back(box.title + ": " + box.text);
+  return texts;
+}
+
 size_t BoxAnswerer::SeenCount() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return seen_.size();

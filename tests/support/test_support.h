@@ -52,6 +52,7 @@ class BoxAnswerer {
 
   void Answer(int buttonId);  // queue one answer
   std::vector<SeenBox> Seen() const;
+  std::vector<std::string> SeenTexts() const;  // each box seen as "title: text"
   size_t SeenCount() const;
   // Only record boxes, do not press anything (the test answers itself).
   void SetHold(bool hold);

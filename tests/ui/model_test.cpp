@@ -321,16 +321,10 @@ TEST_F(ModelTest, ShowMessageReturnsTheButtonPressed) {
   EXPECT_EQ(ShowMessage(42, kMsgOk, "标题"), kOk);
   EXPECT_EQ(ShowMessage(true), kOk);
 
-  const auto seen = answerer.Seen();
-  ASSERT_EQ(seen.size(), 7u);
-  EXPECT_EQ(seen[0].title, "信息：");
-  EXPECT_EQ(seen[0].text, "要注销吗?");
-  EXPECT_EQ(seen[2].title, "信息：");
-  EXPECT_EQ(seen[2].text, "请设置CS文件路径地址");
-  EXPECT_EQ(seen[5].title, "标题");
-  EXPECT_EQ(seen[5].text, "42");
-  EXPECT_EQ(seen[6].text, "真");
-  for (const auto& box : seen) EXPECT_EQ(box.threadId, GetCurrentThreadId());
+  EXPECT_EQ(answerer.SeenTexts(), (std::vector<std::string>{"信息：: 要注销吗?", "信息：: 要注销吗?", "信息：: 请设置CS文件路径地址",
+                                                           "信息：: D:\\cstrike.exe 是否为该文件",
+                                                           "信息：: D:\\cstrike.exe 是否为该文件", "标题: 42", "信息：: 真"}));
+  for (const auto& box : answerer.Seen()) EXPECT_EQ(box.threadId, GetCurrentThreadId());
 }
 
 // While the box is open the thread's windows are disabled (task-modal), unless the caller asked for a

@@ -35,7 +35,7 @@ constexpr Shown kOff = {"鼠标加速:已关", 0xFF00u, "恢复鼠标加速度"}
 constexpr Shown kOn = {"鼠标加速:未关", 0xFFFFu, "关闭鼠标加速度"};
 constexpr Shown kUnknown = {"鼠标加速:未知", 0xFFu, "恢复鼠标加速度"};
 
-// The two questions of the switch, as the tests' Click shows them.
+// The switch's two questions, as BoxAnswerer::SeenTexts gives them.
 const std::string kAskOff = "请确认操作: 是否要关闭鼠标加速度?";
 const std::string kAskRestore = "请确认操作: 是否要恢复鼠标加速度?";
 const std::string kAskLogOff = "是否立即注销系统: 该操作要重启或注销系统才有用,是否立即注销?";
@@ -61,14 +61,12 @@ class MouseAccelSwitch : public uitest::RealMainWindowTest {
     EXPECT_EQ(ui::Caption(MainWindow, "按钮4"), state.button);
   }
 
-  // Clicks the switch with these answers queued; returns the boxes it showed, as "title: text".
+  // Clicks the switch with these answers queued; returns the boxes it showed.
   static std::vector<std::string> Click(std::vector<int> answers) {
     test::BoxAnswerer answerer;
     for (int answer : answers) answerer.Answer(answer);
     OnMouseAccelSwitchClicked();
-    std::vector<std::string> boxes;
-    for (const test::SeenBox& box : answerer.Seen()) boxes.push_back(box.title + ": " + box.text);
-    return boxes;
+    return answerer.SeenTexts();
   }
 
   test::ScratchUserKey user_;
