@@ -50,20 +50,17 @@ TEST(FindText, MissingAndEmptyTexts) {
 }
 
 TEST(IsGamePath, EitherMarkerAnywhereInThePath) {
-  EXPECT_TRUE(IsGamePath("D:\\Games\\CS\\cstrike.exe"));
-  EXPECT_TRUE(IsGamePath("D:\\Games\\CS\\hl.exe"));
-  EXPECT_TRUE(IsGamePath("D:\\hl.exe.old\\readme.txt"));
-  EXPECT_TRUE(IsGamePath("cstrike.exe"));
-  EXPECT_TRUE(IsGamePath("D:\\反恐精英\\hl.exe"));
-  EXPECT_TRUE(IsGamePath("D:\\cstrike.ex\\hl.exe"));  // the second marker when the first is missing
+  // The last: the second marker when the first is missing.
+  for (const char* path : {"D:\\Games\\CS\\cstrike.exe", "D:\\Games\\CS\\hl.exe", "D:\\hl.exe.old\\readme.txt",
+                           "cstrike.exe", "D:\\反恐精英\\hl.exe", "D:\\cstrike.ex\\hl.exe"}) {
+    EXPECT_TRUE(IsGamePath(path)) << path;
+  }
 }
 
 TEST(IsGamePath, RejectsOtherCaseSplitMarkersAndEmptyTexts) {
-  EXPECT_FALSE(IsGamePath("D:\\Games\\CS\\Cstrike.exe"));
-  EXPECT_FALSE(IsGamePath("D:\\Games\\CS\\HL.EXE"));
-  EXPECT_FALSE(IsGamePath("D:\\Games\\CS\\readme.txt"));
-  EXPECT_FALSE(IsGamePath("D:\\\xB0hl.exe"));
-  EXPECT_FALSE(IsGamePath("D:\\\xB0" "cstrike.exe"));
-  EXPECT_FALSE(IsGamePath(""));
+  for (const char* path : {"D:\\Games\\CS\\Cstrike.exe", "D:\\Games\\CS\\HL.EXE", "D:\\Games\\CS\\readme.txt",
+                           "D:\\\xB0hl.exe", "D:\\\xB0" "cstrike.exe", ""}) {
+    EXPECT_FALSE(IsGamePath(path)) << path;
+  }
   EXPECT_FALSE(IsGamePath(nullptr));
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "system/control_panel_command.h"
@@ -44,17 +45,15 @@ bool RunLogOff(Script& script) {
 }  // namespace
 
 TEST(ForceLogOff, RequestsTheLogOffEvenWithoutTheShutdownPrivilege) {
-  Script granted{true, true, true};
-  EXPECT_TRUE(RunLogOff(granted));
-  EXPECT_EQ(granted.ran, (std::vector<std::string>{"platform", "privilege", "logoff"}));
-
-  Script refused{true, false, true};
-  EXPECT_TRUE(RunLogOff(refused));
-  EXPECT_EQ(refused.ran, (std::vector<std::string>{"platform", "privilege", "logoff"}));
-
-  Script notNt{false, true, true};
-  EXPECT_TRUE(RunLogOff(notNt));
-  EXPECT_EQ(notNt.ran, (std::vector<std::string>{"platform", "logoff"}));
+  using Steps = std::vector<std::string>;
+  // Granted, refused, and a system without the NT privileges.
+  for (const auto& [nt, privilege, ran] : {std::tuple{true, true, Steps{"platform", "privilege", "logoff"}},
+                                           {true, false, Steps{"platform", "privilege", "logoff"}},
+                                           {false, true, Steps{"platform", "logoff"}}}) {
+    Script script{nt, privilege, true};
+    EXPECT_TRUE(RunLogOff(script));
+    EXPECT_EQ(script.ran, ran) << nt << privilege;
+  }
 }
 
 TEST(ForceLogOff, FalseOnlyWhenTheRequestFails) {

@@ -67,8 +67,7 @@ TEST(MouseCurves, StateNeedsBothValuesExactly) {
 
 TEST(MouseCurves, ButtonCaptionGivesTheAction) {
   EXPECT_EQ(ActionForCaption("恢复鼠标加速度"), MouseAccelAction::Restore);
-  EXPECT_EQ(ActionForCaption("关闭鼠标加速度"), MouseAccelAction::SwitchOff);
-  EXPECT_EQ(ActionForCaption("开/关鼠标加速度"), MouseAccelAction::SwitchOff);
-  EXPECT_EQ(ActionForCaption("恢复鼠标加速度 "), MouseAccelAction::SwitchOff);
-  EXPECT_EQ(ActionForCaption(""), MouseAccelAction::SwitchOff);
+  for (const char* other : {"关闭鼠标加速度", "开/关鼠标加速度", "恢复鼠标加速度 ", ""}) {
+    EXPECT_EQ(ActionForCaption(other), MouseAccelAction::SwitchOff) << other;
+  }
 }

@@ -22,11 +22,13 @@ class FakeDrive {
 
   explicit FakeDrive(std::string root) : root_(std::move(root)) { folders_[root_]; }
 
-  void File(const std::string& path) { Add(path, false); }
-  void Folder(const std::string& path) {
-    Add(path, true);
-    auto& entries = folders_[path + "\\"];
-    if (entries.empty()) entries = {{".", true}, {"..", true}};
+  // Each path in order: a folder where it ends in "\" (listing "." and ".." first), else a file.
+  void Tree(std::initializer_list<std::string> paths) {
+    for (const std::string& p : paths) {
+      const bool folder = p.back() == '\\';
+      Add(folder ? p.substr(0, p.size() - 1) : p, folder);
+      if (folder && folders_[p].empty()) folders_[p] = {{".", true}, {"..", true}};
+    }
   }
   // A folder listed exactly as given (for listings that do not follow the usual rules).
   void Listing(const std::string& folder, std::vector<Entry> entries) { folders_[folder] = std::move(entries); }
@@ -135,12 +137,7 @@ std::vector<std::string> ShownAndTested(const std::vector<std::string>& steps) {
 // S:\a\x.txt, S:\a\y\z.txt, S:\b.txt and the empty folder S:\c.
 FakeDrive SmallDrive() {
   FakeDrive d("S:\\");
-  d.Folder("S:\\a");
-  d.File("S:\\a\\x.txt");
-  d.Folder("S:\\a\\y");
-  d.File("S:\\a\\y\\z.txt");
-  d.File("S:\\b.txt");
-  d.Folder("S:\\c");
+  d.Tree({"S:\\a\\", "S:\\a\\x.txt", "S:\\a\\y\\", "S:\\a\\y\\z.txt", "S:\\b.txt", "S:\\c\\"});
   return d;
 }
 
@@ -166,16 +163,14 @@ TEST(SearchWalk, RootEntriesAreAllTestedAndEnteredAndTheRootEndsTheWalk) {
   // The first two entries of a root are real ones: the game folder listed first is found, and a root
   // holding only that folder is walked to the end with the root's own text last.
   FakeDrive only("S:\\");
-  only.Folder("S:\\game");
-  only.File("S:\\game\\hl.exe");
+  only.Tree({"S:\\game\\", "S:\\game\\hl.exe"});
   RecordingHost host;
   EXPECT_EQ(Walk(host, only, "S:\\"),
             (std::vector<std::string>{"list S:\\*", "test S:\\game", "list S:\\game\\*", "show S:\\game\\.",
                                       "test S:\\game\\hl.exe", "test S:\\game\\", "test S:\\"}));
 
   FakeDrive twoFiles("S:\\");
-  twoFiles.File("S:\\cstrike.exe");
-  twoFiles.File("S:\\hl.exe");
+  twoFiles.Tree({"S:\\cstrike.exe", "S:\\hl.exe"});
   RecordingHost second;
   EXPECT_EQ(ShownAndTested(Walk(second, twoFiles, "S:\\")),
             (std::vector<std::string>{"test S:\\cstrike.exe", "test S:\\hl.exe", "test S:\\"}));
@@ -191,11 +186,7 @@ TEST(SearchWalk, AFolderThatListsNothingShowsNothing) {
 
 TEST(SearchWalk, NamesBeginningWithADotAreTestedButNeverEntered) {
   FakeDrive d("S:\\");
-  d.Folder("S:\\.game");
-  d.File("S:\\.game\\hl.exe");
-  d.File("S:\\.hl.exe");
-  d.Folder("S:\\x");
-  d.Folder("S:\\x\\.y");
+  d.Tree({"S:\\.game\\", "S:\\.game\\hl.exe", "S:\\.hl.exe", "S:\\x\\", "S:\\x\\.y\\"});
   RecordingHost host;
   EXPECT_EQ(Walk(host, d, "S:\\"),
             (std::vector<std::string>{"list S:\\*", "test S:\\.game", "test S:\\.hl.exe", "test S:\\x",

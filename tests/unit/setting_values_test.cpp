@@ -15,13 +15,10 @@ TEST(SettingTextToInt, TakesTheLeadingDecimalNumber) {
 }
 
 TEST(SettingTextToInt, TextWithoutDigitsIsZero) {
-  EXPECT_EQ(SettingTextToInt(""), 0);
-  EXPECT_EQ(SettingTextToInt("abc"), 0);
-  EXPECT_EQ(SettingTextToInt("-"), 0);
-  EXPECT_EQ(SettingTextToInt("+-3"), 0);
-  EXPECT_EQ(SettingTextToInt("- 3"), 0);
-  EXPECT_EQ(SettingTextToInt("真5"), 0);
-  EXPECT_EQ(SettingTextToInt("\xA3\xB5"), 0);  // the full-width digit 5 is no digit
+  // The last: the full-width digit 5 is no digit.
+  for (const char* text : {"", "abc", "-", "+-3", "- 3", "真5", "\xA3\xB5"}) {
+    EXPECT_EQ(SettingTextToInt(text), 0) << text;
+  }
 }
 
 TEST(SettingTextToInt, SaturatesAtThe32BitLimits) {

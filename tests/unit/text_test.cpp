@@ -12,12 +12,8 @@ TEST(CodePage936, SeparatorsCountOnlyWhereACharacterBegins) {
   EXPECT_EQ(cp936::Find("1x2x3", 'x', 2), 3u);
   EXPECT_EQ(cp936::Find("\xB0x1x", 'x'), 3u);
 
-  EXPECT_TRUE(cp936::EndsWith("S:\\dir\\", '\\'));
-  EXPECT_TRUE(cp936::EndsWith("S:\\\x81\x5C\\", '\\'));
-  EXPECT_TRUE(cp936::EndsWith("S:\\\x80\\", '\\'));
-  EXPECT_FALSE(cp936::EndsWith("S:\\\x81\x5C", '\\'));
-  EXPECT_FALSE(cp936::EndsWith("S:\\dir", '\\'));
-  EXPECT_FALSE(cp936::EndsWith("", '\\'));
+  for (const char* s : {"S:\\dir\\", "S:\\\x81\x5C\\", "S:\\\x80\\"}) EXPECT_TRUE(cp936::EndsWith(s, '\\')) << s;
+  for (const char* s : {"S:\\\x81\x5C", "S:\\dir", ""}) EXPECT_FALSE(cp936::EndsWith(s, '\\')) << s;
 }
 
 TEST(LauncherDirectory, CutsAtTheLastBackslashThatBeginsACharacter) {
