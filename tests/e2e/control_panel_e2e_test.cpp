@@ -70,11 +70,6 @@ TEST(ControlPanelShortcuts, RunRundll32FromTheSystemDirectory) {
 
   HWND main = launcher.MainWindow();
   ASSERT_NE(main, nullptr);
-  HWND mouse = test::ControlOf(main, MainWindow, "按钮3");
-  HWND display = test::ControlOf(main, MainWindow, "按钮9");
-  ASSERT_NE(mouse, nullptr);
-  ASSERT_NE(display, nullptr);
-
   const std::string system = SystemDirectory();
   const std::vector<std::string> expected = {
       system + "\\rundll32.exe shell32.dll,Control_RunDLL main.cpl @0,2",
@@ -83,9 +78,11 @@ TEST(ControlPanelShortcuts, RunRundll32FromTheSystemDirectory) {
   };
   // One press at a time, each waited for, so that the log's order is the order of the presses. A
   // second press starts a further process. (A posted BM_CLICK did not reach the handler under Wine.)
-  const HWND presses[] = {mouse, display, mouse};
+  const char* const presses[] = {"按钮3", "按钮9", "按钮3"};  // mouse, display, mouse
   for (size_t i = 0; i < 3; ++i) {
-    SendMessageA(presses[i], BM_CLICK, 0, 0);
+    const HWND button = test::ControlOf(main, MainWindow, presses[i]);
+    ASSERT_NE(button, nullptr) << presses[i];
+    SendMessageA(button, BM_CLICK, 0, 0);
     EXPECT_TRUE(test::WaitUntil([&] { return test::Lines(test::ReadFileBytes(log)).size() > i; })) << i;
   }
   EXPECT_EQ(test::Lines(test::ReadFileBytes(log)), expected);

@@ -68,8 +68,7 @@ struct PeImage {
   }
   std::vector<std::string> ImportedDlls() const {
     std::vector<std::string> dlls;
-    const uint32_t importRva = Read<uint32_t>(bytes, optionalHeader + 96 + 8);
-    size_t d = Offset(importRva);
+    size_t d = Offset(Directory(IMAGE_DIRECTORY_ENTRY_IMPORT).first);
     if (!d) return dlls;
     for (;; d += 20) {
       const uint32_t nameRva = Read<uint32_t>(bytes, d + 12);
@@ -95,15 +94,14 @@ class LauncherFile : public ::testing::Test {
 };
 
 TEST_F(LauncherFile, IsA32BitGuiProgramWithoutMinGwDlls) {
-  const PeImage& pe = pe_;
-  ASSERT_EQ(pe.bytes.compare(0, 2, "MZ"), 0);
-  ASSERT_EQ(pe.bytes.compare(pe.peHeader, 4, std::string("PE\0\0", 4)), 0);
-  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.peHeader + 4), IMAGE_FILE_MACHINE_I386);
-  EXPECT_TRUE(Read<uint16_t>(pe.bytes, pe.peHeader + 22) & IMAGE_FILE_EXECUTABLE_IMAGE);
-  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader), IMAGE_NT_OPTIONAL_HDR32_MAGIC);
-  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader + 68), IMAGE_SUBSYSTEM_WINDOWS_GUI);
+  ASSERT_EQ(pe_.bytes.compare(0, 2, "MZ"), 0);
+  ASSERT_EQ(pe_.bytes.compare(pe_.peHeader, 4, std::string("PE\0\0", 4)), 0);
+  EXPECT_EQ(Read<uint16_t>(pe_.bytes, pe_.peHeader + 4), IMAGE_FILE_MACHINE_I386);
+  EXPECT_TRUE(pe_.FileCharacteristics() & IMAGE_FILE_EXECUTABLE_IMAGE);
+  EXPECT_EQ(Read<uint16_t>(pe_.bytes, pe_.optionalHeader), IMAGE_NT_OPTIONAL_HDR32_MAGIC);
+  EXPECT_EQ(Read<uint16_t>(pe_.bytes, pe_.optionalHeader + 68), IMAGE_SUBSYSTEM_WINDOWS_GUI);
 
-  const auto dlls = pe.ImportedDlls();
+  const auto dlls = pe_.ImportedDlls();
   ASSERT_FALSE(dlls.empty());
   EXPECT_NE(std::find(dlls.begin(), dlls.end(), "user32.dll"), dlls.end());
   for (const std::string& dll : dlls) {
@@ -114,33 +112,31 @@ TEST_F(LauncherFile, IsA32BitGuiProgramWithoutMinGwDlls) {
 }
 
 TEST_F(LauncherFile, KeepsAslrDepAndTheThinFrameAndCarriesNoTimeStampOrBuildPath) {
-  const PeImage& pe = pe_;
-  const uint16_t dllCharacteristics = Read<uint16_t>(pe.bytes, pe.optionalHeader + 70);
+  const uint16_t dllCharacteristics = Read<uint16_t>(pe_.bytes, pe_.optionalHeader + 70);
   EXPECT_TRUE(dllCharacteristics & IMAGE_DLLCHARACTERISTICS_DYNAMIC_BASE);
   EXPECT_TRUE(dllCharacteristics & IMAGE_DLLCHARACTERISTICS_NX_COMPAT);
   // ASLR can only move an image that keeps its relocations.
-  EXPECT_FALSE(pe.FileCharacteristics() & IMAGE_FILE_RELOCS_STRIPPED);
-  EXPECT_GT(pe.Directory(IMAGE_DIRECTORY_ENTRY_BASERELOC).second, 0u);
+  EXPECT_FALSE(pe_.FileCharacteristics() & IMAGE_FILE_RELOCS_STRIPPED);
+  EXPECT_GT(pe_.Directory(IMAGE_DIRECTORY_ENTRY_BASERELOC).second, 0u);
 
   // Subsystem 4.0, pinned by the build: it keeps Windows' padded border (6.0 and later) off the frame
   // whose outer size the layouts were measured with.
-  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader + 48), 4);  // MajorSubsystemVersion
-  EXPECT_EQ(Read<uint16_t>(pe.bytes, pe.optionalHeader + 50), 0);  // MinorSubsystemVersion
+  EXPECT_EQ(Read<uint16_t>(pe_.bytes, pe_.optionalHeader + 48), 4);  // MajorSubsystemVersion
+  EXPECT_EQ(Read<uint16_t>(pe_.bytes, pe_.optionalHeader + 50), 0);  // MinorSubsystemVersion
 
-  EXPECT_EQ(Read<uint32_t>(pe.bytes, pe.peHeader + 8), 0u) << "the link time stamp";
+  EXPECT_EQ(Read<uint32_t>(pe_.bytes, pe_.peHeader + 8), 0u) << "the link time stamp";
   for (const char* folder : {LAUNCHER_SOURCE_DIR, LAUNCHER_BINARY_DIR}) {
-    EXPECT_EQ(pe.bytes.find(folder), std::string::npos) << folder;
+    EXPECT_EQ(pe_.bytes.find(folder), std::string::npos) << folder;
   }
 }
 
 // A debug build keeps its symbols; the release exe is what players download.
 TEST_F(LauncherFile, ReleaseBuildIsStrippedAndSmall) {
   if (!LAUNCHER_RELEASE_BUILD) GTEST_SKIP() << "not a release build";
-  const PeImage& pe = pe_;
-  EXPECT_LT(pe.bytes.size(), 500u * 1000u);
-  EXPECT_EQ(Read<uint32_t>(pe.bytes, pe.peHeader + 12), 0u) << "a symbol table";
-  EXPECT_EQ(Read<uint32_t>(pe.bytes, pe.peHeader + 16), 0u) << "symbols";
-  for (const std::string& name : pe.SectionNames()) {
+  EXPECT_LT(pe_.bytes.size(), 500u * 1000u);
+  EXPECT_EQ(Read<uint32_t>(pe_.bytes, pe_.peHeader + 12), 0u) << "a symbol table";
+  EXPECT_EQ(Read<uint32_t>(pe_.bytes, pe_.peHeader + 16), 0u) << "symbols";
+  for (const std::string& name : pe_.SectionNames()) {
     // Long section names such as .debug_info are kept as "/<offset>" into the string table.
     EXPECT_NE(name.front(), '/') << name;
     EXPECT_EQ(name.rfind(".debug", 0), std::string::npos) << name;

@@ -21,7 +21,6 @@ namespace {
 class LauncherStart : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = home_.File("启动器 目录");
     ASSERT_TRUE(CreateDirectoryA(folder_.c_str(), nullptr));
     ASSERT_TRUE(test::CopyTo(test::BuiltLauncher(), folder_ + "\\launcher.exe"));
     launcher_ = std::make_unique<test::LauncherProcess>(folder_ + "\\launcher.exe", elsewhere_.path(),
@@ -32,7 +31,7 @@ class LauncherStart : public ::testing::Test {
   }
 
   test::ScratchDir home_, elsewhere_;
-  std::string folder_;
+  const std::string folder_ = home_.File("启动器 目录");
   std::unique_ptr<test::LauncherProcess> launcher_;
   HWND main_ = nullptr;
 };

@@ -21,8 +21,7 @@ int main() {
 
   wchar_t current[MAX_PATH * 4] = {};
   GetCurrentDirectoryW(MAX_PATH * 4, current);
-  const std::string record =
-      "cmd=" + InCodePage936(GetCommandLineW()) + "\r\ncwd=" + InCodePage936(current) + "\r\n";
+  const std::string record = "cmd=" + InCodePage936(GetCommandLineW()) + "\r\ncwd=" + InCodePage936(current) + "\r\n";
 
   // Wine appends by asking the file's size and writing there, which two games started together can do
   // at once, the second record then overwriting the first: the games take turns (the turn's handle

@@ -39,16 +39,12 @@ TEST_F(RegistryBytes, AbsentOrNonBinaryValuesReadAsEmpty) {
   ASSERT_TRUE(user_.Set(kMouseKey, "Other", REG_BINARY, linearX_));
   EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");  // key without the value
 
-  // The right 40 bytes under another type count as absent.
-  for (const DWORD type : {DWORD{REG_SZ}, DWORD{REG_EXPAND_SZ}, DWORD{REG_MULTI_SZ}}) {
-    ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, type, linearX_));
+  // The right 40 bytes under another type count as absent, as do a DWORD and an empty binary value.
+  for (const auto& [type, bytes] : {std::pair<DWORD, std::string>{REG_SZ, linearX_}, {REG_EXPAND_SZ, linearX_},
+                                    {REG_MULTI_SZ, linearX_}, {REG_DWORD, linearX_.substr(8, 4)}, {REG_BINARY, ""}}) {
+    ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, type, bytes));
     EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "") << "type " << type;
   }
-  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_DWORD, linearX_.substr(8, 4)));
-  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");
-
-  ASSERT_TRUE(user_.Set(kMouseKey, kMouseCurveX, REG_BINARY, ""));
-  EXPECT_EQ(ReadRegistryBytes(HKEY_CURRENT_USER, kMouseCurveXPath), "");
 }
 
 TEST_F(RegistryBytes, ReadGivesTheWholeValueWhateverItsLength) {

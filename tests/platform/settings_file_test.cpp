@@ -13,15 +13,8 @@ namespace {
 
 // The file after a first save of kSample into an empty folder, line for line: written out in full here
 // alone, as the form that test::OptionIni builds for every other case.
-const char kSampleFile[] =
-    "[参数设置]\r\n"
-    "CS路径=D:\\Games\\CS\\hl.exe\r\n"
-    "分辨率=5\r\n"
-    "刷新率=3\r\n"
-    "颜色质量=1\r\n"
-    "-noforcemaccel=真\r\n"
-    "-noforcemparms=假\r\n"
-    "-noforcemspd=假\r\n";
+const char kSampleFile[] = "[参数设置]\r\n" "CS路径=D:\\Games\\CS\\hl.exe\r\n" "分辨率=5\r\n" "刷新率=3\r\n" "颜色质量=1\r\n"
+                           "-noforcemaccel=真\r\n" "-noforcemparms=假\r\n" "-noforcemspd=假\r\n";
 
 const LaunchSettings kSample = {.gamePath = "D:\\Games\\CS\\hl.exe", .resolutionIndex = 5, .refreshRateIndex = 3,
                                 .colorDepthIndex = 1, .noForceMouseAccel = true};

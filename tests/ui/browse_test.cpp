@@ -70,10 +70,8 @@ class FileDialogDriver {
   void Run() {
     HWND dialog = nullptr;
     // Until the handler returns (stop_) the dialog may still come; afterwards it is too late.
-    if (!test::PollUntil([&] { return stop_ || (dialog = test::FindDialog(nullptr)) != nullptr; }) ||
-        dialog == nullptr) {
-      return;
-    }
+    test::PollUntil([&] { return stop_ || (dialog = test::FindDialog(nullptr)) != nullptr; });
+    if (dialog == nullptr) return;
     DialogVisit visit;
     visit.seen = true;
     visit.title = test::WindowText(dialog);
@@ -81,14 +79,11 @@ class FileDialogDriver {
     visit.hasNameField = field != nullptr;
     if (field) visit.initialName = test::WindowText(field);
 
-    if (answer_ == Answer::Cancel) {
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    } else {
-      if (field && answer_ == Answer::TypeAndConfirm) {
-        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed_.c_str()));
-      }
-      PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    if (field && answer_ == Answer::TypeAndConfirm) {
+      SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(typed_.c_str()));
     }
+    const int button = answer_ == Answer::Cancel ? IDCANCEL : IDOK;
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
     visit.closed = test::PollUntil([&] { return !IsWindow(dialog); }, 10000);
     if (!visit.closed) {
       // Something refused the answer: close whatever came up, then the dialog itself.
@@ -140,8 +135,7 @@ class Browse : public uitest::RealMainWindowTest {
 
   std::string MakeFile(const std::string& relative) {
     const std::string path = scratch_.File(relative);
-    const size_t slash = path.rfind('\\');
-    CreateDirectoryA(path.substr(0, slash).c_str(), nullptr);
+    CreateDirectoryA(path.substr(0, path.rfind('\\')).c_str(), nullptr);
     test::WriteFileBytes(path, "MZ");
     EXPECT_TRUE(test::FileExists(path)) << path;
     return path;

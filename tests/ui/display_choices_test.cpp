@@ -64,12 +64,9 @@ TEST_F(MainWindowTest, StoredIndexesSelectByTheListRule) {
   FillResolutionBox({"800x600", "640x480", "1024x768"});
   const int last = ui::ItemCount(MainWindow, "组合框1") - 1;
   test::ScratchDir dir;
-  test::WriteFileBytes(dir.File("past.ini"),
-                       "[参数设置]\r\n分辨率=99999999999\r\n刷新率=9\r\n颜色质量=5\r\n");
-  test::WriteFileBytes(dir.File("below.ini"),
-                       "[参数设置]\r\n分辨率=-1\r\n刷新率=-99999999999\r\n颜色质量=abc\r\n");
-  test::WriteFileBytes(dir.File("inside.ini"),
-                       "[参数设置]\r\n分辨率=1\r\n刷新率=3\r\n颜色质量=1\r\n");
+  test::WriteFileBytes(dir.File("past.ini"), "[参数设置]\r\n分辨率=99999999999\r\n刷新率=9\r\n颜色质量=5\r\n");
+  test::WriteFileBytes(dir.File("below.ini"), "[参数设置]\r\n分辨率=-1\r\n刷新率=-99999999999\r\n颜色质量=abc\r\n");
+  test::WriteFileBytes(dir.File("inside.ini"), "[参数设置]\r\n分辨率=1\r\n刷新率=3\r\n颜色质量=1\r\n");
 
   // Past the end: the last item.
   ApplyIndexes(LoadLaunchSettings(dir.File("past.ini")));

@@ -60,11 +60,10 @@ void Report(LPWIN32_FIND_DATAA data) {
 }
 
 HANDLE WINAPI HookedFindFirst(LPCSTR pattern, LPWIN32_FIND_DATAA data) {
-  bool hold = false;
-  {
+  const bool hold = [&] {
     std::lock_guard<std::mutex> lock(g_mutex);
-    hold = !g_heldPattern.empty() && g_heldPattern == pattern;
-  }
+    return !g_heldPattern.empty() && g_heldPattern == pattern;
+  }();
   if (hold) {
     g_held = true;
     WaitForSingleObject(g_release, kLongestHoldMs);

@@ -79,6 +79,7 @@ struct WorkerLog {
   std::atomic<bool> sawRefusal{false};
   std::atomic<bool> abandoned{false};
   std::atomic<int> answer{-100};
+  unsigned style = 0;  // of the box the worker shows
   HANDLE aboutToBlock = CreateEventA(nullptr, TRUE, FALSE, nullptr);
   ~WorkerLog() { CloseHandle(aboutToBlock); }
 };
@@ -143,14 +144,9 @@ TEST_F(ModelThreadsTest, EndWorkerReturnsWhileTheWorkerWaitsInAnAccess) {
   EXPECT_EQ(Content(kWindow, "编辑框1"), "before");
 }
 
-struct AskArgs {
-  WorkerLog* log;
-  unsigned style;
-};
-
 DWORD WINAPI AskThePlayer(void* p) {
-  auto* args = static_cast<AskArgs*>(p);
-  args->log->answer = ShowMessage("D:\\cstrike.exe 是否为该文件", args->style);
+  auto* log = static_cast<WorkerLog*>(p);
+  log->answer = ShowMessage("D:\\cstrike.exe 是否为该文件", log->style);
   SetContent(kWindow, "编辑框1", "after the box");
   return 0;
 }
@@ -160,8 +156,8 @@ TEST_F(ModelThreadsTest, EndWorkerDismissesTheWorkersMessageBox) {
     SCOPED_TRACE(style);
     SetContent(kWindow, "编辑框1", "");
     WorkerLog log;
-    AskArgs args{&log, style};
-    HANDLE worker = StartWorker(AskThePlayer, &args, true, nullptr);
+    log.style = style;
+    HANDLE worker = StartWorker(AskThePlayer, &log, true, nullptr);
     ASSERT_NE(worker, nullptr);
     ASSERT_TRUE(test::WaitUntil([] { return test::FindDialog(kDefaultMessageTitle) != nullptr; }));
     EndAndClose(worker);

@@ -109,8 +109,7 @@ std::vector<std::string>& Recorded() { return g_recorded; }
 
 HWND SearchBoxHwnd() {
   const HWND window = test::TopLevel(SearchWindow.title);
-  if (!window) return nullptr;
-  return GetDlgItem(window, ui::ControlId(SearchWindow, search_window::kSearchBox));
+  return window ? GetDlgItem(window, ui::ControlId(SearchWindow, search_window::kSearchBox)) : nullptr;
 }
 
 void SearchWindowTest::SetUp() {
@@ -128,8 +127,7 @@ void SearchWindowTest::Reopen() {
 }
 
 void SearchWindowTest::SelectTestDrive() {
-  const int n = ui::ItemCount(SearchWindow, search_window::kDriveList);
-  for (int i = 0; i < n; ++i) {
+  for (int i = 0; i < ui::ItemCount(SearchWindow, search_window::kDriveList); ++i) {
     if (ui::ItemText(SearchWindow, search_window::kDriveList, i).rfind(std::string(1, TestDrive()) + ":", 0) == 0) {
       ui::SetCurrentSelection(SearchWindow, search_window::kDriveList, i);
       break;

@@ -88,9 +88,8 @@ TEST_F(SearchWindowLayout, FrameAndControlsFollowTheLayout) {
   }
   // A multi-line field that wraps at its width and has no scroll bars.
   const LONG edit = GetWindowLongA(Child("编辑框1"), GWL_STYLE);
-  EXPECT_TRUE(edit & ES_MULTILINE);
-  EXPECT_TRUE(edit & ES_AUTOVSCROLL);
-  EXPECT_FALSE(edit & (ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL | ES_READONLY));
+  EXPECT_EQ(edit & (ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_HSCROLL | WS_VSCROLL | ES_READONLY),
+            ES_MULTILINE | ES_AUTOVSCROLL);
   EXPECT_TRUE(GetWindowLongA(Child("编辑框1"), GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
 }
 
