@@ -176,6 +176,18 @@ size_t BoxAnswerer::SeenCount() const {
 
 void BoxAnswerer::SetHold(bool hold) { hold_ = hold; }
 
+namespace {
+// The child of another thread's box with that id. GetDlgItem would list the box's children in one
+// request, which Wine 10's server never finishes when the box's thread destroys one of them meanwhile
+// (the box closed by another hand); stepping from child to child asks for one neighbour at a time.
+HWND ChildOfBox(HWND box, int id) {
+  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    if (GetWindowLongPtrA(child, GWLP_ID) == id) return child;
+  }
+  return nullptr;
+}
+}  // namespace
+
 void BoxAnswerer::Run() {
   while (!stop_) {
     for (HWND box : FindWindows(DialogOf(processId_, nullptr))) {
@@ -184,12 +196,12 @@ void BoxAnswerer::Run() {
       if (hold_ || answers_.empty()) continue;  // wait until the test queues an answer or lets it go
       const int answer = answers_.front();
       answers_.erase(answers_.begin());
-      const HWND text = GetDlgItem(box, 0xFFFF);
+      const HWND text = ChildOfBox(box, 0xFFFF);
       seen_.push_back({WindowText(box), text ? WindowText(text) : std::string(), GetWindowThreadProcessId(box, nullptr),
                        GetWindowLongA(box, GWL_STYLE)});
       handled_.push_back(box);
       lock.unlock();
-      if (HWND button = GetDlgItem(box, answer)) {
+      if (HWND button = ChildOfBox(box, answer)) {
         PostMessageA(button, BM_CLICK, 0, 0);
       } else {
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(answer, BN_CLICKED), 0);

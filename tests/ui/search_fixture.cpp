@@ -1,6 +1,7 @@
 // The drive search tests' scratch drive, trees, and SearchWindow with its search box recorded.
 #include "search_fixture.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>

@@ -14,6 +14,7 @@ int ShowMessage(std::string_view message, unsigned style, const char* title) {
   if (WorkerAbandoned()) return kCancel;
   UINT flags = style;
   if (!(flags & MB_SYSTEMMODAL)) flags |= MB_TASKMODAL;
+  detail::NoteWorkerMessageBox(flags);
   const std::string text(message);
   const int pressed = MessageBoxA(nullptr, text.c_str(), title && *title ? title : kDefaultMessageTitle, flags);
   if (WorkerAbandoned()) return kCancel;

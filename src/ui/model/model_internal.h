@@ -111,6 +111,9 @@ void SetIcons(WindowInstance& window);
 // Runs the control's click handler, unless its window is closing.
 void FireClicked(WindowInstance& window, ControlInstance& control);
 void EnsureWindowThread();  // registers the window thread and its invoker window
+// On a worker about to show a message box of this style: notes the button that declines it, which
+// ending the worker answers the box with (threads.cpp).
+void NoteWorkerMessageBox(UINT style);
 // Applies a window's keyboard rules (Enter, Esc, Tab) to a message of the window thread about to be
 // dispatched; true when the message was used up.
 bool TranslateWindowKey(const MSG& msg);

@@ -17,11 +17,15 @@ constexpr char kInvokerClass[] = "LauncherModelInvoker";
 constexpr UINT kInvokeMessage = WM_APP + 1;
 // How often a wait for an ending worker looks again for message boxes it may have opened meanwhile.
 constexpr DWORD kDismissIntervalMs = 10;
+// The window class of dialogs, message boxes among them.
+constexpr char kDialogClass[] = "#32770";
 
 struct WorkerState {
   DWORD threadId = 0;
   UniqueKernelHandle thread;  // our own duplicate, to tell when it has ended
   std::atomic<bool> abandoned{false};
+  // The button that declines the message box the worker shows (or showed last); 0 for none.
+  std::atomic<int> decliningButton{IDCANCEL};
 };
 
 struct Invocation {
@@ -77,22 +81,39 @@ void PruneEndedWorkers() {
                 workers.end());
 }
 
-// Closes a box of an ended worker. A message box without a Cancel button ignores WM_CLOSE, so the
-// box is answered by the button that declines: Cancel, else No, else OK.
-BOOL CALLBACK DismissWindow(HWND hwnd, LPARAM) noexcept {
-  for (int button : {IDCANCEL, IDNO, IDOK}) {
-    if (GetDlgItem(hwnd, button)) {
-      PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
-      return TRUE;
-    }
+// A message box without a Cancel button ignores WM_CLOSE, so a box is answered by the button that
+// declines: Cancel, else No, else OK; 0 for a box that has none of them.
+int DecliningButton(UINT style) {
+  switch (style & MB_TYPEMASK) {
+    case MB_OK: return IDOK;
+    case MB_YESNO: return IDNO;
+    case MB_ABORTRETRYIGNORE: return 0;
+    default: return IDCANCEL;
   }
-  PostMessageA(hwnd, WM_CLOSE, 0, 0);
+}
+
+// Closes a box of an ended worker with the button `lp` (0: WM_CLOSE). Only the worker's dialogs are
+// meant, not the other top-level windows of its thread (such as its IME windows). The box's buttons
+// are known from its style, not looked up: listing the children of another thread's window while that
+// thread destroys them (a box closing) never ends under Wine 10 (see README).
+BOOL CALLBACK DismissWindow(HWND hwnd, LPARAM lp) noexcept {
+  char className[sizeof kDialogClass + 1] = {};
+  if (!GetClassNameA(hwnd, className, sizeof className) || lstrcmpA(className, kDialogClass) != 0) return TRUE;
+  if (lp) {
+    PostMessageA(hwnd, WM_COMMAND, MAKEWPARAM(static_cast<int>(lp), BN_CLICKED), 0);
+  } else {
+    PostMessageA(hwnd, WM_CLOSE, 0, 0);
+  }
   return TRUE;
 }
 
 }  // namespace
 
 namespace detail {
+
+void NoteWorkerMessageBox(UINT style) {
+  if (t_worker) t_worker->decliningButton = DecliningButton(style);
+}
 
 void EnsureWindowThread() {
   if (g_windowThread) return;
@@ -147,8 +168,12 @@ HANDLE StartWorker(LPTHREAD_START_ROUTINE entry, void* parameter, bool runAtOnce
 void EndWorker(HANDLE thread) {
   if (!thread) return;
   const DWORD id = GetThreadId(thread);
+  std::shared_ptr<WorkerState> state;  // kept: a handler run meanwhile may prune the list
   for (auto& w : Workers()) {
-    if (w->threadId == id) w->abandoned = true;
+    if (w->threadId == id) {
+      w->abandoned = true;
+      state = w;
+    }
   }
   // A worker created suspended would never reach a refused access. A failed resume (a handle without
   // the right to resume) gives (DWORD)-1: the wait below then goes on without it.
@@ -159,7 +184,7 @@ void EndWorker(HANDLE thread) {
   bool quit = false;
   WPARAM quitCode = 0;
   for (;;) {
-    EnumThreadWindows(id, DismissWindow, 0);
+    EnumThreadWindows(id, DismissWindow, state ? state->decliningButton.load() : IDCANCEL);
     const DWORD r = MsgWaitForMultipleObjects(1, &thread, FALSE, kDismissIntervalMs, QS_ALLINPUT);
     if (r == WAIT_OBJECT_0 || r == WAIT_FAILED) break;
     MSG msg;
