@@ -71,7 +71,7 @@ class MainWindowLayout : public uitest::BuiltWindowTest {
 
 TEST_F(MainWindowLayout, FrameIsFixedCentredAndTitled) {
   EXPECT_EQ(test::WindowText(window_), "Vantor 多功能启动器");
-  uitest::ExpectCentredFrame(window_, 310, 242);  // the frame's size as the layout is specified
+  uitest::ExpectCentredFrame(window_, 310, 242);  // the window's fixed size, pinned here once
 
   const LONG style = GetWindowLongA(window_, GWL_STYLE);
   const LONG exStyle = GetWindowLongA(window_, GWL_EXSTYLE);

@@ -55,7 +55,7 @@ class SearchWindowLayout : public uitest::BuiltWindowTest {
 
 TEST_F(SearchWindowLayout, FrameAndControlsFollowTheLayout) {
   EXPECT_EQ(test::WindowText(window_), "搜索CS文件所在位置");
-  uitest::ExpectCentredFrame(window_, 230, 157);  // the frame's size as the layout is specified
+  uitest::ExpectCentredFrame(window_, 230, 157);  // the window's fixed size, pinned here once
   const LONG style = GetWindowLongA(window_, GWL_STYLE);
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
