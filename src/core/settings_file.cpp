@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "base/folder_identity.h"
 #include "base/handles.h"
 #include "core/process_start.h"
 #include "core/setting_values.h"
@@ -89,15 +90,8 @@ void ReadStoredForm(const std::string& stored, bool& flag) { flag = SettingTextT
 }  // namespace
 
 std::string SettingsLockNameOfFolder(const std::string& folder) {
-  // Opening a folder needs backup semantics, and asks for no right beyond its attributes.
-  const UniqueFileHandle handle(CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-  BY_HANDLE_FILE_INFORMATION info;
-  if (handle && GetFileInformationByHandle(handle.get(), &info)) {
-    return SettingsLockName(info.dwVolumeSerialNumber,
-                            (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow);
-  }
+  FolderIdentity identity;
+  if (IdentifyFolder(folder, identity)) return SettingsLockName(identity.volumeSerial, identity.index);
   return SettingsLockName(FoldedLongPath(folder));
 }
 

@@ -7,9 +7,9 @@
 #include "locate/drive_search.h"
 
 #include <algorithm>
-#include <array>
 #include <vector>
 
+#include "base/folder_identity.h"
 #include "locate/game_path.h"
 #include "locate/search_walk.h"
 #include "ui/layouts/main_window.h"
@@ -76,17 +76,9 @@ struct WorkerWalk {
     if (!(listing.attributes & FILE_ATTRIBUTE_DIRECTORY)) return search_walk::Kind::File;
     return listing.attributes & FILE_ATTRIBUTE_REPARSE_POINT ? search_walk::Kind::Link : search_walk::Kind::Folder;
   }
-  // The volume's serial number and the folder's index on it. Opening a link opens what it leads to.
-  using FolderId = std::array<DWORD, 3>;
-  bool IdentifyFolder(const std::string& path, FolderId& id) {
-    const UniqueFileHandle folder(CreateFileA(path.c_str(), FILE_READ_ATTRIBUTES,
-                                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    BY_HANDLE_FILE_INFORMATION info;
-    if (!folder || !GetFileInformationByHandle(folder.get(), &info)) return false;
-    id = {info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
-    return true;
-  }
+  // Opening a link opens what it leads to.
+  using FolderId = FolderIdentity;
+  bool IdentifyFolder(const std::string& path, FolderId& id) { return ::IdentifyFolder(path, id); }
   void ProcessPendingMessages() { ui::ProcessPendingMessages(); }
   bool Stopping() { return StopRequested.load() != 0 || ui::WorkerAbandoned(); }
 
