@@ -176,12 +176,16 @@ size_t BoxAnswerer::SeenCount() const {
 
 void BoxAnswerer::SetHold(bool hold) { hold_ = hold; }
 
+std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
+  return children;
+}
+
 namespace {
-// The child of another thread's box with that id. GetDlgItem would list the box's children in one
-// request, which Wine 10's server never finishes when the box's thread destroys one of them meanwhile
-// (the box closed by another hand); stepping from child to child asks for one neighbour at a time.
+// The child of another thread's box with that id (see Children).
 HWND ChildOfBox(HWND box, int id) {
-  for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+  for (HWND child : Children(box)) {
     if (GetWindowLongPtrA(child, GWLP_ID) == id) return child;
   }
   return nullptr;

@@ -90,6 +90,11 @@ std::wstring WideWindowText(HWND hwnd);
 // What the predicates ask of a window.
 std::string ClassOf(HWND hwnd);
 DWORD ProcessOf(HWND hwnd);
+// The direct children of a window, in the order the system keeps them (creation order), asked for one
+// neighbour at a time: GetDlgItem and FindWindowEx list them in one request, which Wine 10's server never
+// finishes when another thread destroys one of them meanwhile (a box closed by another hand).
+std::vector<HWND> Children(HWND parent);
+
 // A visible dialog (#32770): a message box, the file dialog.
 bool IsVisibleDialog(HWND hwnd);
 

@@ -27,12 +27,7 @@ inline void ExpectCentredFrame(HWND window, int width, int height) {
   EXPECT_EQ(rc.top, (GetSystemMetrics(SM_CYSCREEN) - height) / 2);
 }
 
-// The direct children of a window, in the order the system keeps them (creation order).
-inline std::vector<HWND> Children(HWND parent) {
-  std::vector<HWND> children;
-  for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) children.push_back(c);
-  return children;
-}
+using test::Children;
 
 // The child at the position of the control called `name` in a test's table of the controls in creation
 // order (names, or records with a name); a failure and null when the table lacks it.

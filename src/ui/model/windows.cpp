@@ -315,7 +315,8 @@ bool LoadNow(const WindowLayout& window, const WindowLayout* parent, bool modal)
   const DWORD style = WindowStyle(window, &exStyle);
   // The frame's outer size and place at the system DPI first (the system scales its caption and
   // borders); once the window exists, at the DPI of the monitor it stands on.
-  const RECT frame = FrameAt(window, SystemDpi());
+  const int systemDpi = SystemDpi();
+  const RECT frame = FrameAt(window, systemDpi);
 
   w.backgroundBrush = SolidBrush(window.background);
   w.controls.clear();
@@ -337,7 +338,7 @@ bool LoadNow(const WindowLayout& window, const WindowLayout* parent, bool modal)
     return false;
   }
   w.dpi = DpiOfWindow(w.hwnd);
-  if (w.dpi != SystemDpi()) {
+  if (w.dpi != systemDpi) {
     const RECT at = FrameAt(window, w.dpi);
     SetWindowPos(w.hwnd, nullptr, at.left, at.top, at.right - at.left, at.bottom - at.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
